@@ -1,7 +1,8 @@
 // The application object that also knows whether another instance of the
 // program already runs for the same user. Scope: one instance per user
 // (effective uid), per runtime folder ($XDG_RUNTIME_DIR, else /tmp) and per
-// application name (the executable's file name). Instances of other users
+// application name (the executable's file name); the guard is the lock file
+// "<runtime folder>/<application name>-<uid>.lock". Instances of other users
 // never count, nor do programs the instance starts.
 #pragma once
 
@@ -22,7 +23,8 @@ public:
     // True when another instance held the guard at construction. The guard is
     // a lock the kernel drops when its holder dies, so a crashed instance never
     // blocks the next start. A lock file that cannot be used safely (owned by
-    // someone else, a symbolic link) counts as "not running".
+    // someone else, a symbolic link, a missing runtime folder) counts as "not
+    // running": a start is never refused because of somebody else's file.
     bool isRunning() const;
 
 private:
