@@ -1,0 +1,133 @@
+#include "service_test_support.h"
+
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "log.h"
+#include "uipathmanager.h"
+
+namespace {
+
+constexpr uid_t NOBODY = 65534;
+
+void SetPath(const char* key, const std::string& value)
+{
+    UIPathManager::getInstance()->setPath(QString::fromLatin1(key), QString::fromStdString(value));
+}
+
+}  // namespace
+
+void ServiceTest::SetUp()
+{
+    ASSERT_TRUE(dir.isValid());
+    tmp = dir.path().toStdString();
+    // Children that drop to nobody must reach the folder.
+    ASSERT_EQ(chmod(tmp.c_str(), 0755), 0);
+
+    RegisterUserPaths(tmp + "/home");
+    RegisterRoot(tmp + "/root");
+
+    const std::string level_file = tmp + "/launcher.debug";
+    log_file = tmp + "/launcher.log";
+    WriteFile(level_file, "service_debug=7\n");
+    ASSERT_EQ(Logger::Initialize(Logger::FILE_LOGGER, log_file, level_file, 50, Logger::ThreadSafe), 0);
+}
+
+void ServiceTest::TearDown()
+{
+    Logger::Destroy();
+}
+
+void ServiceTest::RegisterUserPaths(const std::string& base)
+{
+    tarnwell_dir = base + "/.Tarnwell";
+    app_dir = tarnwell_dir + "/Tarnwell.app";
+    ui_program = app_dir + "/bin/tarnwell-ui";
+    hollowmere_dir = base + "/.Hollowmere";
+    SetPath("user_tarnwell_path", tarnwell_dir);
+    SetPath("user_tarnwell_app_path", app_dir);
+    SetPath("user_tarnwell_resource_path", app_dir);
+    SetPath("user_tarnwell_data_path", tarnwell_dir + "/data");
+    SetPath("user_tarnwell_working_dir_path", app_dir + "/bin");
+    SetPath("user_tarnwell_ui_path", ui_program);
+    SetPath("user_hollowmere_path", hollowmere_dir);
+    SetPath("user_hollowmere_resource_path", hollowmere_dir + "/Hollowmere.app");
+}
+
+void ServiceTest::RegisterRoot(const std::string& root)
+{
+    root_dir = root;
+    package_dir = root_dir + "/package/hollowmere";
+    SetPath("root_resource_path", root_dir);
+}
+
+std::string ServiceTest::LogText() const
+{
+    return ReadFile(log_file).value_or("");
+}
+
+int ServiceTest::CountLog(const std::string& tag, const std::string& text) const
+{
+    std::istringstream lines(LogText());
+    const std::string marker = "[" + tag + "] ";
+    int count = 0;
+    for (std::string line; std::getline(lines, line);) {
+        const size_t at = line.find(marker);
+        const size_t message = at == std::string::npos ? at : line.find("): ", at);
+        if (message != std::string::npos && line.compare(message + 3, std::string::npos, text) == 0) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+void WriteFile(const std::string& path, const std::string& content, mode_t mode)
+{
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+    chmod(path.c_str(), mode);
+}
+
+std::optional<std::string> ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+bool Exists(const std::string& path)
+{
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0;
+}
+
+int RunAsNobody(const std::function<int()>& body)
+{
+    // Records still buffered here would otherwise be written twice.
+    fflush(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        if (setgroups(0, nullptr) != 0 || setgid(NOBODY) != 0 || setuid(NOBODY) != 0) {
+            _exit(125);
+        }
+        const int result = body();
+        Logger::Destroy();  // flushes this process's records
+        _exit(result);
+    }
+    int status = -1;
+    if (child > 0) {
+        waitpid(child, &status, 0);
+    }
+    return status;
+}
