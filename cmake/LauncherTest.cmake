@@ -11,7 +11,10 @@ function(launcher_add_test name)
     if(NOT TEST_OWN_MAIN)
         target_link_libraries(${name} PRIVATE GTest::gtest_main)
     endif()
-    gtest_discover_tests(${name}
-        DISCOVERY_TIMEOUT 60
-        PROPERTIES LABELS "${TEST_LABELS}" ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    set(properties ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    # An empty LABELS value would be dropped and shift the pairs that follow.
+    if(TEST_LABELS)
+        list(APPEND properties LABELS "${TEST_LABELS}")
+    endif()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ${properties})
 endfunction()
