@@ -1,11 +1,15 @@
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
-# launcher_add_test(name SOURCES ... LIBS ... [LABELS ...] [OWN_MAIN])
+# launcher_add_test(name SOURCES ... LIBS ... [LABELS label] [OWN_MAIN])
 # OWN_MAIN: the test brings its own main (for example to build a QApplication).
 # Every test runs headless on the offscreen platform.
 function(launcher_add_test name)
-    cmake_parse_arguments(TEST "OWN_MAIN" "" "SOURCES;LIBS;LABELS" ${ARGN})
+    # One label only: a list would be split into separate test properties.
+    cmake_parse_arguments(TEST "OWN_MAIN" "LABELS" "SOURCES;LIBS" ${ARGN})
+    if(TEST_UNPARSED_ARGUMENTS)
+        message(FATAL_ERROR "launcher_add_test(${name}): unexpected arguments ${TEST_UNPARSED_ARGUMENTS}")
+    endif()
     add_executable(${name} ${TEST_SOURCES})
     target_link_libraries(${name} PRIVATE ${TEST_LIBS} GTest::gtest Threads::Threads)
     if(NOT TEST_OWN_MAIN)
