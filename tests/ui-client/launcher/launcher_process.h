@@ -1,0 +1,46 @@
+// Runs the built launcher as a user would: copied into a staged system
+// package, with a private HOME and runtime folder, no display and an English
+// locale, its standard output and error captured in files.
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <string>
+
+namespace launcher_test {
+
+// Copies (never links: the launcher finds its package through its own
+// resolved path) the built program to root/bin/tarnwell-launcher.
+void InstallLauncher(const std::string& root);
+
+struct LauncherResult {
+    bool exited = false;  // false: still running at the deadline, then killed
+    int status = -1;      // the exit status when exited
+    std::string output;
+    std::string errors;
+};
+
+class LauncherProcess {
+public:
+    // Starts root/bin/tarnwell-launcher; its output goes below captureDir.
+    LauncherProcess(const std::string& root, const std::string& home, const std::string& runtimeDir,
+                    const std::string& captureDir);
+    // Kills and reaps the child by its pid when it was not waited for.
+    ~LauncherProcess();
+    LauncherProcess(const LauncherProcess&) = delete;
+    LauncherProcess& operator=(const LauncherProcess&) = delete;
+
+    LauncherResult Wait(std::chrono::seconds deadline = std::chrono::seconds(30));
+
+private:
+    pid_t m_pid = -1;
+    std::string m_outputPath;
+    std::string m_errorPath;
+};
+
+// Starts, waits and returns in one go.
+LauncherResult RunLauncher(const std::string& root, const std::string& home, const std::string& runtimeDir,
+                           const std::string& captureDir);
+
+}  // namespace launcher_test
