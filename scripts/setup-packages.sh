@@ -6,6 +6,7 @@ LAUNCHER_PACKAGES=(
     libarchive-dev libarchive-tools
     libgtest-dev libgmock-dev
     procps
+    dpkg-dev desktop-file-utils
 )
 
 ensure_packages() {
