@@ -5,7 +5,7 @@ LAUNCHER_PACKAGES=(
     qtbase5-dev qttools5-dev-tools
     libarchive-dev libarchive-tools
     libgtest-dev libgmock-dev
-    procps
+    procps python3
     dpkg-dev desktop-file-utils
 )
 
