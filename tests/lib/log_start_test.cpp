@@ -1,11 +1,6 @@
-// The logger before any initialisation. This program never calls
-// Logger::Initialize, so every test sees the start state.
+// The logger before any initialisation: this program never calls Logger::Initialize.
 
-#include "log.h"
-
-#include "log_test_support.h"
-
-namespace {
+#include "test_support.h"
 
 TEST(LogStartState, WarningAndWorseGoToStandardErrorWithStamp)
 {
@@ -17,18 +12,9 @@ TEST(LogStartState, WarningAndWorseGoToStandardErrorWithStamp)
         LOG_MSG(L_DEBUG, file_op_debug, "debug %d\n", 5);
         return 0;
     });
-    ASSERT_EQ(0, child.exit_status);
-
-    const std::string stamp_and_prefix = std::string(kStampPattern) + kPrefixPattern;
-    const Pattern expected(stamp_and_prefix + R"(\[ERROR\] log_start_test\.cpp\([0-9]+\): error 1)" + "\n" +
-                           stamp_and_prefix + R"(\[WARNING\] log_start_test\.cpp\([0-9]+\): warning 2)" + "\n");
-    EXPECT_TRUE(expected.Match(child.stderr_text)) << child.stderr_text;
+    ASSERT_EQ(0, child.status);
+    const std::string head = std::string(kStampPattern) + kPrefixPattern;
+    EXPECT_TRUE(Pattern(head + R"(\[ERROR\] log_start_test\.cpp\([0-9]+\): error 1)" "\n" + head +
+                        R"(\[WARNING\] log_start_test\.cpp\([0-9]+\): warning 2)" "\n")
+                    .Match(child.stderr_text)) << child.stderr_text;
 }
-
-TEST(LogStartState, LevelTestUsesTheWarningFallback)
-{
-    EXPECT_TRUE(Logger::IsNeedToLog(Logger::L_WARNING, "any_component"));
-    EXPECT_FALSE(Logger::IsNeedToLog(Logger::L_NOTICE, "any_component"));
-}
-
-} // namespace

@@ -7,48 +7,34 @@
 
 #include "tmp_name_gen.h"
 
-namespace {
+static const std::string kAlphabet = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ-_";
 
-const std::string kAlphabet = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ-_";
-
-}  // namespace
-
-TEST(TmpNameGen, ThreadsDrawDistinctNamesFromTheWholeAlphabet)
+TEST(TmpNameGen, ThreadsDrawDistinctNamesFromTheWholeAlphabetAndPathsJoinThePrefix)
 {
-    constexpr int kThreads = 4;
-    constexpr int kNamesPerThread = 5000;
+    constexpr int kThreads = 4, kNamesPerThread = 5000;
     std::vector<std::vector<std::string>> drawn(kThreads);
-    std::vector<TmpNameGen*> instances(kThreads);
     std::vector<std::thread> threads;
     for (int t = 0; t < kThreads; ++t) {
-        threads.emplace_back([&, t] {
-            instances[t] = &TmpNameGen::getInstance();
+        threads.emplace_back([&drawn, t] {
             for (int i = 0; i < kNamesPerThread; ++i) {
                 drawn[t].push_back(TmpNameGen::getInstance().getTmpName());
             }
         });
     }
-    for (std::thread& thread : threads) {
-        thread.join();
-    }
-
     std::set<std::string> names;
     std::set<char> symbols;
     for (int t = 0; t < kThreads; ++t) {
-        EXPECT_EQ(instances[t], instances[0]);
+        threads[t].join();
         for (const std::string& name : drawn[t]) {
-            ASSERT_EQ(name.size(), 8u);
-            ASSERT_EQ(name.find_first_not_of(kAlphabet), std::string::npos) << name;
+            EXPECT_TRUE(name.size() == 8 && name.find_first_not_of(kAlphabet) == std::string::npos) << name;
             names.insert(name);
             symbols.insert(name.begin(), name.end());
         }
     }
     EXPECT_EQ(names.size(), static_cast<size_t>(kThreads * kNamesPerThread));
     EXPECT_EQ(symbols.size(), kAlphabet.size()) << "'-' and '_' included";
-}
 
-TEST(TmpNameGen, PathIsPrefixSlashName)
-{
+    // A path is the prefix, '/' and a name.
     const std::string path = TmpNameGen::getInstance().getTmpPath("/tmp");
     ASSERT_EQ(path.size(), 13u);
     EXPECT_EQ(path.substr(0, 5), "/tmp/");

@@ -1,9 +1,6 @@
-// A test folder holding a system package with the launcher copied in, an
-// empty home and a private runtime folder, and readers for what a run leaves.
+// Readers for the launcher's log, with the helpers to stage and run it, for
+// the end-to-end and robustness tests.
 #pragma once
-
-#include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <sstream>
 #include <string>
@@ -14,64 +11,34 @@
 
 namespace launcher_test {
 
-struct LogRecord {
-    std::string tag;      // "ERROR", "DEBUG" ...
-    std::string message;  // the text after the source position, without the line break
-};
-
-// The records of a log text, one per line.
-inline std::vector<LogRecord> ParseLog(const std::string& text)
+// The records of a log text, each as "<TAG> <message>" (the text after the
+// source position, without the line break); a line in no known shape comes
+// back as "UNPARSED <line>".
+inline std::vector<std::string> LogRecords(const std::string& text)
 {
-    std::vector<LogRecord> records;
+    std::vector<std::string> records;
     std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);) {
-        const size_t open = line.find(") [");
-        const size_t close = line.find("] ", open);
-        const size_t message = line.find("): ", close);
-        if (open == std::string::npos || close == std::string::npos || message == std::string::npos) {
-            records.push_back({"", line});
-            continue;
-        }
-        records.push_back({line.substr(open + 3, close - open - 3), line.substr(message + 3)});
+        const size_t tag = line.find(") [");
+        const size_t tagEnd = line.find("] ", tag);
+        const size_t message = line.find("): ", tagEnd);
+        records.push_back(message == std::string::npos
+                              ? "UNPARSED " + line
+                              : line.substr(tag + 3, tagEnd - tag - 3) + " " + line.substr(message + 3));
     }
     return records;
 }
 
-// The messages of the records with this tag, in log order.
+// The messages of the records with this tag ("ERROR", "DEBUG" ...), in log order.
 inline std::vector<std::string> Messages(const std::string& logText, const std::string& tag)
 {
     std::vector<std::string> messages;
-    for (const LogRecord& record : ParseLog(logText)) {
-        if (record.tag == tag) {
-            messages.push_back(record.message);
+    for (const std::string& record : LogRecords(logText)) {
+        if (record.rfind(tag + " ", 0) == 0) {
+            messages.push_back(record.substr(tag.size() + 1));
         }
     }
     return messages;
 }
-
-class E2eTest : public ::testing::Test {
-protected:
-    // homeName lets a case give the home a name of its choice.
-    explicit E2eTest(const std::string& homeName = "home")
-        : root(tmp.path() + "/root"), home(tmp.path() + "/" + homeName), runtime(tmp.path() + "/run")
-    {
-    }
-
-    void SetUp() override
-    {
-        InstallLauncher(root);
-        ASSERT_EQ(mkdir(home.c_str(), 0700), 0);
-        ASSERT_EQ(mkdir(runtime.c_str(), 0700), 0);
-    }
-
-    LauncherResult Run() { return RunLauncher(root, home, runtime, tmp.path() + "/capture"); }
-    std::string Log() const { return ReadFile(home + "/.Tarnwell/log/launcher.log").value_or(""); }
-    std::string StartCalls() const { return ReadFile(home + "/start-calls").value_or(""); }
-
-    TempFolder tmp;
-    const std::string root;
-    const std::string home;
-    const std::string runtime;
-};
 
 }  // namespace launcher_test

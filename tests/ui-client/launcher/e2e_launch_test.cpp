@@ -1,12 +1,14 @@
-// The launcher program run whole, as a child process on a staged package.
+// The launcher program run whole, as a child process on a staged package. The
+// home's name is not ASCII, so the path dump must carry UTF-8 through whole.
+#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
-#include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -14,215 +16,133 @@
 #include "e2e_fixture.h"
 
 namespace fs = std::filesystem;
-using testing::Contains;
-using testing::ElementsAre;
-using testing::Not;
+using namespace std::chrono_literals;
+using namespace testing;
 
 namespace launcher_test {
 namespace {
 
-// Backups that a finished run must not leave: the app folder + "_tmp" and "_tmp1".."_tmp9".
-std::vector<std::string> LeftoverBackups(const std::string& home)
-{
-    std::vector<std::string> found;
-    for (const char* suffix : {"_tmp", "_tmp1", "_tmp2", "_tmp3", "_tmp4", "_tmp5", "_tmp6", "_tmp7", "_tmp8", "_tmp9"}) {
-        if (Exists(AppDir(home) + suffix)) {
-            found.push_back(suffix);
-        }
-    }
-    return found;
-}
-
-// The worker's own DEBUG lines, in log order.
-std::vector<std::string> WorkerLines(const std::string& logText)
-{
-    std::vector<std::string> lines;
-    for (const std::string& message : Messages(logText, "DEBUG")) {
-        if (message == "running" || message == "no need to upgrade" || message == "done") {
-            lines.push_back(message);
-        }
-    }
-    return lines;
-}
-
-// Without the debug switch nothing below WARNING may reach the log.
-void ExpectOnlyWarningsAndErrors(const std::string& logText)
-{
-    for (const LogRecord& record : ParseLog(logText)) {
-        EXPECT_TRUE(record.tag == "ERROR" || record.tag == "WARNING") << record.tag << ": " << record.message;
-    }
-}
-
-// A stand-in for the running client: a child of the test, reaped by a thread
-// of its own so that it vanishes the moment it dies.
-class RunningClient {
-public:
-    RunningClient()
+// A stage with the launcher copied into its package.
+struct LauncherStage : Stage {
+    LauncherStage(int copyBuild, bool debugSwitch) : Stage(copyBuild, debugSwitch, "h\xc3\xb4me")
     {
-        m_pid = fork();
-        if (m_pid == 0) {
-            execl("/bin/sleep", "sleep", "60", static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        m_reaper = std::thread([this] { waitpid(m_pid, &m_status, 0); });
+        InstallLauncher(root);
+        mkdir((folder.path() + "/run").c_str(), 0700);
     }
-    ~RunningClient()
+    // name tells the captures of several runs on one stage apart.
+    LauncherProcess Start(const std::string& name = "run") const
     {
-        if (m_reaper.joinable()) {
-            kill(m_pid, SIGKILL);
-            m_reaper.join();
-        }
+        return LauncherProcess(root, home, folder.path() + "/run", folder.path() + "/" + name);
     }
-    pid_t pid() const { return m_pid; }
-    // The wait status once the client is gone.
-    int WaitGone()
+    std::vector<std::string> Log() const
     {
-        m_reaper.join();
-        return m_status;
+        return LogRecords(ReadFile(home + "/.Tarnwell/log/launcher.log").value_or(""));
     }
-
-private:
-    pid_t m_pid = -1;
-    int m_status = 0;
-    std::thread m_reaper;
 };
 
-using LaunchTest = E2eTest;
+struct LaunchCase {
+    const char* name;
+    int copyBuild;
+    bool debugSwitch, brokenPackage;       // a dangling link in the package fails the deployment halfway
+    const char* startCalls;                // "by package" when the copy was deployed anew
+    std::vector<std::string> workerLines;  // DEBUG, so only with the debug switch
+};
 
-TEST_F(LaunchTest, current_copy_is_started_as_is_and_legacy_app_folder_removed)
+TEST(LaunchTest, each_path_runs_the_sequence_once_and_exits_zero)
 {
-    StagePackage(root, 1300, true);
-    StagePrivateCopy(home, 1300);
-    WriteFile(home + "/.Hollowmere/app/bin/old", "legacy");
-    WriteFile(home + "/.Hollowmere/data/keep", "user data");
-
-    const LauncherResult result = Run();
-
-    ASSERT_TRUE(result.exited);
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(StartCalls(), "start by copy 1300\n");
-    EXPECT_TRUE(Exists(AppDir(home) + "/old-only")) << "the copy was deployed again";
-    EXPECT_FALSE(Exists(home + "/.Hollowmere/app"));
-    EXPECT_TRUE(Exists(home + "/.Hollowmere/data/keep"));
-    EXPECT_THAT(WorkerLines(Log()), ElementsAre("running", "no need to upgrade", "done"));
-    EXPECT_THAT(Messages(Log(), "ERROR"), Not(Contains("Failed to upgrade package")));
-}
-
-TEST_F(LaunchTest, older_copy_is_replaced_after_the_running_client_is_stopped)
-{
-    StagePackage(root, 1300, true);
-    StagePrivateCopy(home, 1200);
-    RunningClient client;
-    WriteFile(home + "/.Tarnwell/ui.pid", "pid=" + std::to_string(client.pid()) + "\n");
-
-    const LauncherResult result = Run();
-
-    ASSERT_TRUE(result.exited);
-    EXPECT_EQ(result.status, 0);
-    const int clientStatus = client.WaitGone();
-    EXPECT_TRUE(WIFSIGNALED(clientStatus) && WTERMSIG(clientStatus) == SIGTERM);
-    EXPECT_EQ(BuildOf(AppDir(home) + "/INFO"), "1300");
-    EXPECT_FALSE(Exists(AppDir(home) + "/old-only"));
-    EXPECT_EQ(access((AppDir(home) + "/package/start-stop").c_str(), X_OK), 0);
-    EXPECT_THAT(LeftoverBackups(home), ElementsAre());
-    EXPECT_EQ(StartCalls(), "start by package 1300\n");
-    EXPECT_THAT(WorkerLines(Log()), ElementsAre("running", "done"));
-    EXPECT_THAT(Messages(Log(), "ERROR"), Not(Contains("Failed to upgrade package")));
-}
-
-TEST_F(LaunchTest, failed_deployment_restores_the_old_copy_and_still_starts_it)
-{
-    struct Case {
-        const char* name;
-        std::function<void(const std::string& package)> spoil;
+    const LaunchCase cases[] = {
+        {"current_copy_started_as_is", 1300, true, false, "start by copy 1300\n",
+         {"running", "no need to upgrade", "done"}},
+        {"older_copy_replaced", 1200, true, false, "start by package 1300\n", {"running", "done"}},
+        {"failed_deployment_restores_old_copy", 1200, false, true, "start by copy 1200\n", {}},
     };
-    const Case cases[] = {
-        {"package_folder_missing", [](const std::string& package) { fs::remove_all(package); }},
-        {"dangling_link_in_package",
-         [](const std::string& package) { fs::create_symlink("/nonexistent/target", package + "/bin/broken"); }},
-    };
-    for (const Case& c : cases) {
+    for (const LaunchCase& c : cases) {
         SCOPED_TRACE(c.name);
-        fs::remove_all(root + "/package");
-        fs::remove_all(home);
-        fs::create_directory(home);
-        StagePackage(root, 1300, false);
-        c.spoil(root + "/package/hollowmere");
-        StagePrivateCopy(home, 1200);
-
-        const LauncherResult result = Run();
-
-        ASSERT_TRUE(result.exited);
-        EXPECT_EQ(result.status, 0);
-        EXPECT_EQ(BuildOf(AppDir(home) + "/INFO"), "1200");
-        EXPECT_TRUE(Exists(AppDir(home) + "/old-only"));
-        EXPECT_THAT(LeftoverBackups(home), ElementsAre());
-        EXPECT_EQ(StartCalls(), "start by copy 1200\n");
-        EXPECT_THAT(Messages(Log(), "ERROR"), Contains("Failed to upgrade package"));
-        ExpectOnlyWarningsAndErrors(Log());
-    }
-}
-
-TEST_F(LaunchTest, without_debug_switch_log_folder_is_made_but_gets_no_routine_records)
-{
-    StagePackage(root, 1300, false);
-    StagePrivateCopy(home, 1300);
-
-    const LauncherResult result = Run();
-
-    ASSERT_TRUE(result.exited);
-    EXPECT_EQ(result.status, 0);
-    EXPECT_TRUE(Exists(home + "/.Tarnwell/log"));
-    EXPECT_EQ(StartCalls(), "start by copy 1300\n");
-    ExpectOnlyWarningsAndErrors(Log());
-}
-
-TEST_F(LaunchTest, home_without_log_folder_still_runs_and_reports_on_standard_error)
-{
-    StagePackage(root, 1300, true);
-    WriteFile(home + "/.Tarnwell", "a file where the product folder belongs");
-
-    const LauncherResult result = Run();
-
-    ASSERT_TRUE(result.exited);
-    EXPECT_EQ(result.status, 0);
-    EXPECT_NE(result.errors.find("[ERROR]"), std::string::npos) << result.errors;
-    EXPECT_NE(result.errors.find("Failed to upgrade package"), std::string::npos) << result.errors;
-    EXPECT_EQ(ReadFile(home + "/.Tarnwell").value_or(""), "a file where the product folder belongs");
-}
-
-// The home's name is not ASCII, so the dump must carry UTF-8 through whole.
-class PathDumpTest : public E2eTest {
-protected:
-    PathDumpTest()
-        : E2eTest("h\xc3\xb4me")
-    {
-    }
-};
-
-TEST_F(PathDumpTest, seven_paths_follow_the_log_set_up_in_order)
-{
-    StagePackage(root, 1300, true);
-    StagePrivateCopy(home, 1300);
-
-    const LauncherResult result = Run();
-
-    ASSERT_TRUE(result.exited);
-    EXPECT_EQ(result.status, 0);
-    std::vector<std::string> dump;
-    for (const std::string& message : Messages(Log(), "INFO")) {
-        if (message.rfind(">>> ", 0) == 0) {
-            dump.push_back(message);
+        const LauncherStage stage(c.copyBuild, c.debugSwitch);
+        if (c.brokenPackage) {
+            fs::create_symlink("/nonexistent/target", stage.root + "/package/hollowmere/bin/broken");
         }
+        WriteFile(stage.home + "/.Hollowmere/app/bin/old", "legacy");
+
+        const LauncherResult result = stage.Start().Wait();
+
+        EXPECT_TRUE(result.exited && result.status == 0) << result.status;
+        const bool deployed = std::string(c.startCalls).find("package") != std::string::npos;
+        EXPECT_EQ(stage.StartCalls(), c.startCalls);
+        EXPECT_EQ(stage.CopyBuild(), deployed ? "1300" : std::to_string(c.copyBuild));
+        EXPECT_EQ(Exists(AppDir(stage.home) + "/old-only"), !deployed);
+        for (const auto& entry : fs::directory_iterator(stage.home + "/.Tarnwell")) {
+            EXPECT_THAT(entry.path().filename().string(), Not(StartsWith("Tarnwell.app_"))) << "a backup is left";
+        }
+        EXPECT_FALSE(Exists(stage.home + "/.Hollowmere/app"));
+        const std::vector<std::string> log = stage.Log();
+        EXPECT_THAT(log, Contains("ERROR Failed to upgrade package").Times(c.brokenPackage ? 1 : 0));
+        if (!c.debugSwitch) {
+            EXPECT_THAT(log, Each(AnyOf(StartsWith("ERROR "), StartsWith("WARNING "))));
+            continue;
+        }
+        std::vector<std::string> workerLines, dump;
+        for (const std::string& record : log) {
+            if (record == "DEBUG running" || record == "DEBUG no need to upgrade" || record == "DEBUG done") {
+                workerLines.push_back(record.substr(6));
+            } else if (record.rfind("INFO >>> ", 0) == 0) {
+                dump.push_back(record.substr(5));
+            }
+        }
+        EXPECT_THAT(workerLines, ElementsAreArray(c.workerLines));
+        // Keys nobody registers print as empty values.
+        EXPECT_THAT(dump, ElementsAre(">>> user_hollowmere_path = " + stage.home + "/.Hollowmere",
+                                      ">>> user_hollowmere_app_path = ",
+                                      ">>> user_hollowmere_resource_path = " + stage.home +
+                                          "/.Hollowmere/Hollowmere.app",
+                                      ">>> user_hollowmere_data_path = ", ">>> user_hollowmere_working_dir_path = ",
+                                      ">>> user_hollowmere_tarnwell_ui_path = ",
+                                      ">>> root_resource_path = " + fs::canonical(stage.root).string()));
     }
-    // Keys nobody registers print as empty values.
-    EXPECT_THAT(dump, ElementsAre(">>> user_hollowmere_path = " + home + "/.Hollowmere",
-                                  ">>> user_hollowmere_app_path = ",
-                                  ">>> user_hollowmere_resource_path = " + home + "/.Hollowmere/Hollowmere.app",
-                                  ">>> user_hollowmere_data_path = ",
-                                  ">>> user_hollowmere_working_dir_path = ",
-                                  ">>> user_hollowmere_tarnwell_ui_path = ",
-                                  ">>> root_resource_path = " + fs::canonical(root).string()));
+}
+
+TEST(LaunchTest, home_whose_log_folder_cannot_be_made_still_runs_and_reports_on_standard_error)
+{
+    const LauncherStage stage(0, true);
+    WriteFile(stage.home + "/.Tarnwell", "a file where the product folder belongs");
+
+    const LauncherResult result = stage.Start().Wait();
+
+    EXPECT_TRUE(result.exited && result.status == 0) << result.status;
+    EXPECT_THAT(result.errors, ContainsRegex("\\[ERROR\\].*Failed to upgrade package"));
+    EXPECT_EQ(ReadFile(stage.home + "/.Tarnwell"), "a file where the product folder belongs");
+}
+
+TEST(SingleInstanceTest, second_start_exits_at_once_and_touches_nothing)
+{
+    const LauncherStage stage(1300, true);
+    // The first instance's start script waits on this FIFO until it reads a
+    // line or, whatever failed, the test's end closes the only writer.
+    const std::string hold = stage.home + "/hold";
+    ASSERT_EQ(mkfifo(hold.c_str(), 0600), 0);
+    const int holdFd = open(hold.c_str(), O_RDWR | O_CLOEXEC);  // never blocks on Linux
+    ASSERT_GE(holdFd, 0);
+    const std::unique_ptr<const int, void (*)(const int*)> closeHold(&holdFd, [](const int* fd) { close(*fd); });
+    LauncherProcess first = stage.Start("first");
+    for (int i = 0; i < 2000 && !Exists(stage.home + "/start-calls"); ++i) {
+        std::this_thread::sleep_for(10ms);
+    }
+    ASSERT_TRUE(Exists(stage.home + "/start-calls")) << "the first instance never reached its start script";
+    WriteFile(stage.home + "/.Hollowmere/app/bin/old", "legacy");  // any run of the service removes it
+
+    const auto started = std::chrono::steady_clock::now();
+    const LauncherResult second = stage.Start("second").Wait();
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 5s);
+
+    ASSERT_EQ(write(holdFd, "go\n", 3), 3);
+    const LauncherResult firstResult = first.Wait();
+    EXPECT_TRUE(firstResult.exited && firstResult.status == 0) << firstResult.status;
+    EXPECT_TRUE(second.exited && second.status == 0) << second.status;
+    EXPECT_TRUE(Exists(stage.home + "/.Hollowmere/app/bin/old"));
+    EXPECT_EQ(stage.StartCalls(), "start by copy 1300\n");
+    const std::vector<std::string> log = stage.Log();
+    EXPECT_THAT(log, Contains("DEBUG app has already launched, return").Times(1));
+    EXPECT_THAT(log, Contains("DEBUG running").Times(1));
 }
 
 }  // namespace

@@ -1,124 +1,94 @@
-// The Launcher in process, on the offscreen platform: the dialog's look, the
-// progress arithmetic, what the user sees on each path of a real run on a
-// staged package, and the dialog's resistance to being closed mid-run.
+// The Launcher in process, on the offscreen platform (the tests need no
+// display): the dialog's look, the progress arithmetic, and what the user sees
+// on each path of a real run on a staged package, closing attempts included.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <QTranslator>
 
-#include <atomic>
 #include <filesystem>
 #include <functional>
-#include <memory>
-#include <string>
 #include <thread>
+#include <ostream>
+#include <utility>
 #include <vector>
 
 #include "adapter.h"
 #include "dpiinfo.h"
 #include "launcher.h"
 #include "launcher_test_support.h"
+#include "strtab.h"
 #include "uipathmanager.h"
 
-namespace fs = std::filesystem;
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace launcher_test {
 namespace {
 
 const QString kInitializing = "Tarnwell Client is initializing...";
 const QString kReady = "Tarnwell Client is ready.";
+using Snapshots = std::vector<std::pair<int, QString>>;  // value and label
 
-struct Snapshot {
-    int value;
-    QString label;
-};
+// Points the path registry at the stage, as start-up does for an installation.
+void UsePaths(const Stage& stage)
+{
+    const std::string app = AppDir(stage.home);
+    const std::pair<const char*, std::string> paths[] = {
+        {"user_tarnwell_path", stage.home + "/.Tarnwell"}, {"user_tarnwell_app_path", app},
+        {"user_tarnwell_resource_path", app}, {"user_tarnwell_ui_path", app + "/bin/tarnwell-ui"},
+        {"user_hollowmere_path", stage.home + "/.Hollowmere"}, {"root_resource_path", stage.root},
+    };
+    for (const auto& [key, value] : paths) {
+        UIPathManager::getInstance()->setPath(key, QString::fromStdString(value));
+    }
+}
 
-// Records what the dialog held when it appeared and when it went away.
-class DialogWatcher : public QObject {
+ProcessingProgressDialog* Dialog()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<ProcessingProgressDialog*>(widget)) {
+            return dialog;
+        }
+    }
+    return nullptr;
+}
+
+// Records value and label of the dialog each time it appears, then calls
+// onShown from the event loop.
+class ShowWatcher : public QObject {
 public:
-    DialogWatcher(QProgressDialog* dialog, std::function<void()> onShown = {})
-        : m_dialog(dialog), m_onShown(std::move(onShown))
+    ShowWatcher(QProgressDialog* dialog, std::function<void()> onShown) : m_onShown(std::move(onShown))
     {
         dialog->installEventFilter(this);
     }
-
-    std::vector<Snapshot> shown;
-    std::vector<Snapshot> hidden;
+    Snapshots shown;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == m_dialog && event->type() == QEvent::Show) {
-            shown.push_back({m_dialog->value(), m_dialog->labelText()});
-            if (m_onShown) {
-                QTimer::singleShot(0, m_onShown);
-            }
-        }
-        if (watched == m_dialog && event->type() == QEvent::Hide) {
-            hidden.push_back({m_dialog->value(), m_dialog->labelText()});
+        if (event->type() == QEvent::Show) {
+            auto* dialog = static_cast<QProgressDialog*>(watched);
+            shown.emplace_back(dialog->value(), dialog->labelText());
+            QTimer::singleShot(0, m_onShown);
         }
         return false;
     }
 
 private:
-    QProgressDialog* m_dialog;
     std::function<void()> m_onShown;
 };
 
-class DialogTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        const std::string tarnwell = home + "/.Tarnwell";
-        const std::pair<const char*, std::string> paths[] = {
-            {"user_tarnwell_path", tarnwell},
-            {"user_tarnwell_app_path", AppDir(home)},
-            {"user_tarnwell_resource_path", AppDir(home)},
-            {"user_tarnwell_ui_path", AppDir(home) + "/bin/tarnwell-ui"},
-            {"user_hollowmere_path", home + "/.Hollowmere"},
-            {"root_resource_path", root},
-        };
-        for (const auto& [key, value] : paths) {
-            UIPathManager::getInstance()->setPath(key, QString::fromStdString(value));
-        }
-        StagePackage(root, 1300, false);
-    }
-
-    static ProcessingProgressDialog* Dialog()
-    {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (auto* dialog = qobject_cast<ProcessingProgressDialog*>(widget)) {
-                return dialog;
-            }
-        }
-        return nullptr;
-    }
-
-    static int RunToEnd(Launcher& launcher)
-    {
-        launcher.Run();
-        launcher.Start();
-        return QApplication::exec();
-    }
-
-    TempFolder tmp;
-    const std::string root = tmp.path() + "/root";
-    const std::string home = tmp.path() + "/home";
-};
-
-TEST_F(DialogTest, dialog_is_built_hidden_with_its_fixed_look)
+TEST(DialogTest, new_dialog_has_its_fixed_look_and_shows_relayed_progress)
 {
-    const QFont previousFont = QApplication::font();
-    QApplication::setFont(QFont("Arial", 9));
+    Stage stage(0, false);
+    UsePaths(stage);
     Launcher launcher;
-    QApplication::setFont(previousFont);
     ProcessingProgressDialog* dialog = Dialog();
     ASSERT_NE(dialog, nullptr);
 
@@ -126,174 +96,121 @@ TEST_F(DialogTest, dialog_is_built_hidden_with_its_fixed_look)
     EXPECT_EQ(dialog->windowTitle(), "Tarnwell Client");
     EXPECT_EQ(dialog->labelText(), kInitializing);
     EXPECT_EQ(dialog->value(), 0);
-    EXPECT_EQ(dialog->minimum(), 0);
-    EXPECT_EQ(dialog->maximum(), 100);
-    EXPECT_EQ(dialog->windowType(), Qt::Window);
-    EXPECT_EQ(dialog->windowFlags() & ~Qt::WindowType_Mask, Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
+    EXPECT_EQ(std::make_pair(dialog->minimum(), dialog->maximum()), std::make_pair(0, 100));
+    EXPECT_EQ(dialog->windowFlags(), Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
     EXPECT_EQ(dialog->windowModality(), Qt::NonModal);
-    EXPECT_EQ(dialog->minimumWidth(), int(400.0 * DPIinfo::getInstance()->getDPI()));
-    EXPECT_EQ(dialog->maximumWidth(), dialog->minimumWidth());
+    const int width = int(400.0 * DPIinfo::getInstance()->getDPI());
+    EXPECT_EQ(std::make_pair(dialog->minimumWidth(), dialog->maximumWidth()), std::make_pair(width, width));
     EXPECT_EQ(dialog->findChild<QPushButton*>(), nullptr);
-    EXPECT_EQ(dialog->font().family(), "Arial");
-    EXPECT_EQ(dialog->font().pointSize(), 9);
     EXPECT_TRUE(dialog->styleSheet().contains("WhiteSmoke"));
-}
 
-TEST_F(DialogTest, relayed_progress_is_a_truncated_percentage)
-{
-    struct Case {
-        const char* name;
-        int total;
-        int step;
-        int value;
-    };
-    const Case cases[] = {
-        {"one_of_three", 3, 1, 33},
-        {"two_of_three", 3, 2, 66},
-        {"three_of_three", 3, 3, 100},
-        {"seven_of_seven", 7, 7, 100},
-        {"none_of_seven", 7, 0, 0},
-    };
-    Launcher launcher;
-    ProcessingProgressDialog* dialog = Dialog();
-    ASSERT_NE(dialog, nullptr);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Notify_Adapter::GetInstance().UpdateProgress(c.total, c.step);
-        EXPECT_EQ(dialog->value(), c.value);
+    const int progress[][3] = {{3, 1, 33}, {3, 2, 66}, {3, 3, 100}, {7, 0, 0}};  // total, step, value
+    for (const auto& [total, step, value] : progress) {
+        SCOPED_TRACE(testing::Message() << step << " of " << total);
+        Notify_Adapter::GetInstance().UpdateProgress(total, step);
+        EXPECT_EQ(dialog->value(), value);
     }
     Notify_Adapter::GetInstance().UpdateDialogText("unpacking");
     EXPECT_EQ(dialog->labelText(), "unpacking");
 }
 
-TEST_F(DialogTest, dialog_shows_only_while_a_copy_is_deployed)
+TEST(DialogTest, dialog_shows_only_while_a_copy_is_deployed)
 {
     struct Case {
         const char* name;
         int copyBuild;
-        bool packageMissing;
-        bool shown;
-        QString finalLabel;
-        const char* startCalls;
+        bool packageMissing, ready;
+        const char* catalogue;  // installed before the Launcher is built
+        bool closeMidRun;       // window close and Escape while the worker is held in the deployment
     };
     const Case cases[] = {
-        {"nothing_to_upgrade", 1300, false, false, {}, "start by copy 1300\n"},
-        {"upgrade_succeeds", 1200, false, true, kReady, "start by package 1300\n"},
-        {"upgrade_fails", 1200, true, true, kInitializing, "start by copy 1200\n"},
+        {"nothing_to_upgrade", 1300, false, false, nullptr, false},
+        {"upgrade_succeeds", 1200, false, true, nullptr, false},
+        {"upgrade_fails", 1200, true, false, nullptr, false},
+        {"upgrade_succeeds_in_german", 1200, false, true, ":/ger.qm", false},
+        {"close_requests_during_deployment_are_ignored", 1200, false, true, nullptr, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        fs::remove_all(home);
-        fs::remove_all(root);
-        StagePackage(root, 1300, false);
+        Stage stage(c.copyBuild, false);
+        UsePaths(stage);
         if (c.packageMissing) {
-            fs::remove_all(root + "/package/hollowmere");
+            std::filesystem::remove_all(stage.root + "/package/hollowmere");
         }
-        StagePrivateCopy(home, c.copyBuild);
+        // Copying a FIFO holds the worker until a writer opens and closes it.
+        const std::string fifo = stage.root + "/package/hollowmere/bin/feed";
+        ASSERT_TRUE(!c.closeMidRun || mkfifo(fifo.c_str(), 0644) == 0);
+        QTranslator translator;  // leaves the application when destroyed
+        if (c.catalogue != nullptr) {
+            ASSERT_TRUE(translator.load(c.catalogue));
+            QCoreApplication::installTranslator(&translator);
+        }
+        const QString name = QCoreApplication::translate("global", "Tarnwell Client");
+        const QString initializing = QCoreApplication::translate("global", "%1 is initializing...").arg(name);
+        const QString ready = QCoreApplication::translate("global", "%1 is ready.").arg(name);
+        ASSERT_EQ(initializing == kInitializing && ready == kReady, c.catalogue == nullptr);
         Launcher launcher;
         ProcessingProgressDialog* dialog = Dialog();
         ASSERT_NE(dialog, nullptr);
-        DialogWatcher watcher(dialog);
-
-        EXPECT_EQ(RunToEnd(launcher), 0);
-
-        EXPECT_FALSE(dialog->isVisible());
-        EXPECT_EQ(ReadFile(home + "/start-calls").value_or(""), c.startCalls);
-        if (!c.shown) {
-            EXPECT_TRUE(watcher.shown.empty());
-            continue;
-        }
-        ASSERT_EQ(watcher.shown.size(), 1u);
-        EXPECT_EQ(watcher.shown[0].value, 0);
-        EXPECT_EQ(watcher.shown[0].label, kInitializing);
-        ASSERT_EQ(watcher.hidden.size(), 1u);
-        EXPECT_EQ(watcher.hidden[0].value, 100);
-        EXPECT_EQ(watcher.hidden[0].label, c.finalLabel);
-    }
-}
-
-TEST_F(DialogTest, texts_follow_the_installed_catalogue)
-{
-    QTranslator german;
-    ASSERT_TRUE(german.load(":/ger.qm"));
-    QCoreApplication::installTranslator(&german);
-    const std::unique_ptr<QTranslator, void (*)(QTranslator*)> installed(
-        &german, [](QTranslator* translator) { QCoreApplication::removeTranslator(translator); });
-    const QString name = QCoreApplication::translate("global", "Tarnwell Client");
-    const QString initializing = QCoreApplication::translate("global", "%1 is initializing...").arg(name);
-    const QString ready = QCoreApplication::translate("global", "%1 is ready.").arg(name);
-    ASSERT_NE(initializing, kInitializing) << "the catalogue lacks the text";
-    StagePrivateCopy(home, 1200);
-    Launcher launcher;
-    ProcessingProgressDialog* dialog = Dialog();
-    ASSERT_NE(dialog, nullptr);
-    DialogWatcher watcher(dialog);
-
-    EXPECT_EQ(RunToEnd(launcher), 0);
-
-    EXPECT_EQ(dialog->windowTitle(), name);
-    ASSERT_EQ(watcher.shown.size(), 1u);
-    EXPECT_EQ(watcher.shown[0].label, initializing);
-    ASSERT_EQ(watcher.hidden.size(), 1u);
-    EXPECT_EQ(watcher.hidden[0].label, ready);
-}
-
-TEST_F(DialogTest, close_requests_during_deployment_are_ignored)
-{
-    // Copying a FIFO blocks the worker mid-deployment until it is fed.
-    const std::string fifo = root + "/package/hollowmere/bin/feed";
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
-    StagePrivateCopy(home, 1200);
-    Launcher launcher;
-    ProcessingProgressDialog* dialog = Dialog();
-    ASSERT_NE(dialog, nullptr);
-    bool visibleAfterRequests = false;
-    std::atomic<bool> runOver{false};
-    std::thread feeder;
-    DialogWatcher watcher(dialog, [&] {
-        dialog->close();
-        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QCoreApplication::sendEvent(dialog, &escape);
-        visibleAfterRequests = dialog->isVisible();
-        feeder = std::thread([&] {
-            int fd;
-            while ((fd = open(fifo.c_str(), O_WRONLY | O_NONBLOCK)) < 0 && !runOver) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            }
-            if (fd >= 0) {
-                EXPECT_EQ(write(fd, "fed\n", 4), 4);
-                close(fd);
+        bool visibleAfterRequests = false;
+        ShowWatcher watcher(dialog, [&] {
+            if (c.closeMidRun) {
+                dialog->close();
+                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QCoreApplication::sendEvent(dialog, &escape);
+                visibleAfterRequests = dialog->isVisible();
+                // Opening succeeds once the worker waits on the FIFO; closing then ends its copy.
+                int fd = -1;
+                for (int i = 0; i < 3000 && (fd = open(fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) < 0; ++i) {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                }
+                if (fd >= 0) {
+                    close(fd);
+                }
             }
         });
-    });
 
-    EXPECT_EQ(RunToEnd(launcher), 0);
-    runOver = true;
-    if (feeder.joinable()) {
-        feeder.join();
+        launcher.Run();
+        launcher.Start();
+        EXPECT_EQ(QApplication::exec(), 0);
+
+        EXPECT_EQ(watcher.shown, (c.copyBuild != 1300 ? Snapshots{{0, initializing}} : Snapshots{}));
+        EXPECT_EQ(visibleAfterRequests, c.closeMidRun);
+        // As it was hidden at the end: nothing touches it after that.
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_EQ(dialog->windowTitle(), name);
+        EXPECT_EQ(dialog->value(), 100);
+        EXPECT_EQ(dialog->labelText(), c.ready ? ready : initializing);
     }
-
-    EXPECT_TRUE(visibleAfterRequests);
-    EXPECT_FALSE(dialog->isVisible());
-    ASSERT_EQ(watcher.hidden.size(), 1u);
-    EXPECT_EQ(watcher.hidden[0].label, kReady);
-    EXPECT_EQ(BuildOf(AppDir(home) + "/INFO"), "1300");
 }
 
-TEST_F(DialogTest, launcher_deleted_mid_run_waits_for_the_worker)
+TEST(DialogTest, launcher_deleted_mid_run_waits_for_the_worker)
 {
-    StagePrivateCopy(home, 1200);
+    Stage stage(1200, false);
+    UsePaths(stage);
     {
         Launcher launcher;
         launcher.Run();
         launcher.Start();
     }
     // Whether the sequence ran or not, it never stops halfway.
-    const std::string build = BuildOf(AppDir(home) + "/INFO");
+    const std::string build = stage.CopyBuild();
     EXPECT_TRUE(build == "1200" || build == "1300") << build;
-    EXPECT_EQ(Exists(AppDir(home) + "/old-only"), build == "1200");
-    EXPECT_FALSE(Exists(AppDir(home) + "_tmp"));
+    EXPECT_EQ(Exists(AppDir(stage.home) + "/old-only"), build == "1200");
+    EXPECT_FALSE(Exists(AppDir(stage.home) + "_tmp"));
 }
 
 }  // namespace
 }  // namespace launcher_test
+
+// The string table is filled as start-up fills it.
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    StrTable::InitStrTable();
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

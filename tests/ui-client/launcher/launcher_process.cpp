@@ -2,10 +2,10 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
@@ -18,24 +18,6 @@ namespace fs = std::filesystem;
 
 namespace launcher_test {
 
-namespace {
-
-std::vector<std::string> ChildEnvironment(const std::string& home, const std::string& runtimeDir)
-{
-    std::vector<std::string> environment = {
-        "PATH=/usr/local/bin:/usr/bin:/bin", "HOME=" + home, "XDG_RUNTIME_DIR=" + runtimeDir, "LANG=C.UTF-8",
-    };
-    // Sanitizer builds keep their settings in the child.
-    for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS", "TSAN_OPTIONS"}) {
-        if (const char* value = std::getenv(name)) {
-            environment.push_back(std::string(name) + "=" + value);
-        }
-    }
-    return environment;
-}
-
-}  // namespace
-
 void InstallLauncher(const std::string& root)
 {
     fs::create_directories(root + "/bin");
@@ -44,34 +26,32 @@ void InstallLauncher(const std::string& root)
 
 LauncherProcess::LauncherProcess(const std::string& root, const std::string& home, const std::string& runtimeDir,
                                  const std::string& captureDir)
-    : m_outputPath(captureDir + "/stdout"), m_errorPath(captureDir + "/stderr")
+    : m_errorPath(captureDir + "/stderr")
 {
-    const std::string program = root + "/bin/tarnwell-launcher";
-    const std::vector<std::string> environment = ChildEnvironment(home, runtimeDir);
-    std::vector<char*> envp;
-    for (const std::string& entry : environment) {
-        envp.push_back(const_cast<char*>(entry.c_str()));
+    // env -i replaces the whole environment, then runs the launcher under its own pid.
+    std::vector<std::string> args = {"/usr/bin/env", "-i", "PATH=/usr/local/bin:/usr/bin:/bin", "HOME=" + home,
+                                     "XDG_RUNTIME_DIR=" + runtimeDir, "LANG=C.UTF-8"};
+    for (const char* sanitizer : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS", "TSAN_OPTIONS"}) {
+        if (const char* value = std::getenv(sanitizer)) {
+            args.push_back(std::string(sanitizer) + "=" + value);
+        }
     }
-    envp.push_back(nullptr);
-    char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
-
+    args.push_back(root + "/bin/tarnwell-launcher");
+    std::vector<char*> argv;
+    for (std::string& arg : args) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
     fs::create_directories(captureDir);
-    const int outputFd = open(m_outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    const int errorFd = open(m_errorPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (outputFd < 0 || errorFd < 0) {
-        throw std::runtime_error("cannot create the capture files");
-    }
-    m_pid = fork();
-    if (m_pid == 0) {
-        dup2(outputFd, STDOUT_FILENO);
-        dup2(errorFd, STDERR_FILENO);
-        execve(argv[0], argv, envp.data());
-        _exit(127);
-    }
-    close(outputFd);
-    close(errorFd);
-    if (m_pid < 0) {
-        throw std::runtime_error("fork failed");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, m_errorPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int failed = posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed != 0) {
+        m_pid = -1;
+        throw std::runtime_error("cannot start the launcher in " + root);
     }
 }
 
@@ -88,27 +68,17 @@ LauncherResult LauncherProcess::Wait(std::chrono::seconds deadline)
     LauncherResult result;
     const auto giveUp = std::chrono::steady_clock::now() + deadline;
     int status = 0;
-    while (m_pid > 0) {
-        const pid_t done = waitpid(m_pid, &status, WNOHANG);
-        if (done < 0 && errno != EINTR) {
-            m_pid = -1;
-            break;
-        }
-        if (done == m_pid) {
-            m_pid = -1;
-            result.exited = WIFEXITED(status);
-            result.status = result.exited ? WEXITSTATUS(status) : -1;
-            break;
-        }
-        if (std::chrono::steady_clock::now() > giveUp) {
-            kill(m_pid, SIGKILL);
-            waitpid(m_pid, nullptr, 0);
-            m_pid = -1;
-            break;
-        }
+    pid_t done = m_pid > 0 ? 0 : -1;
+    while (done == 0 && (done = waitpid(m_pid, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < giveUp) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    result.output = ReadFile(m_outputPath).value_or("");
+    if (done == 0) {  // the deadline passed
+        kill(m_pid, SIGKILL);
+        waitpid(m_pid, nullptr, 0);
+    }
+    m_pid = -1;
+    result.exited = done > 0 && WIFEXITED(status);
+    result.status = result.exited ? WEXITSTATUS(status) : -1;
     result.errors = ReadFile(m_errorPath).value_or("");
     return result;
 }

@@ -1,6 +1,6 @@
 // Runs the built launcher as a user would: copied into a staged system
 // package, with a private HOME and runtime folder, no display and an English
-// locale, its standard output and error captured in files.
+// locale, its standard error captured in a file.
 #pragma once
 
 #include <sys/types.h>
@@ -15,19 +15,17 @@ namespace launcher_test {
 void InstallLauncher(const std::string& root);
 
 struct LauncherResult {
-    bool exited = false;  // false: still running at the deadline, then killed
+    bool exited = false;  // false: killed by a signal, or still running at the deadline and then killed
     int status = -1;      // the exit status when exited
-    std::string output;
-    std::string errors;
+    std::string errors;   // what it wrote to standard error
 };
 
 class LauncherProcess {
 public:
-    // Starts root/bin/tarnwell-launcher; its output goes below captureDir.
+    // Starts root/bin/tarnwell-launcher; its standard error goes to captureDir/stderr.
     LauncherProcess(const std::string& root, const std::string& home, const std::string& runtimeDir,
                     const std::string& captureDir);
-    // Kills and reaps the child by its pid when it was not waited for.
-    ~LauncherProcess();
+    ~LauncherProcess();  // kills and reaps the child by its pid unless it was waited for
     LauncherProcess(const LauncherProcess&) = delete;
     LauncherProcess& operator=(const LauncherProcess&) = delete;
 
@@ -35,11 +33,9 @@ public:
 
 private:
     pid_t m_pid = -1;
-    std::string m_outputPath;
     std::string m_errorPath;
 };
 
-// Starts, waits and returns in one go.
 LauncherResult RunLauncher(const std::string& root, const std::string& home, const std::string& runtimeDir,
                            const std::string& captureDir);
 

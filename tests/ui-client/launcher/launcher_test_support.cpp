@@ -6,23 +6,34 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <regex>
 #include <stdexcept>
-#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace launcher_test {
+namespace {
+
+void StageClient(const std::string& dir, int build, const std::string& who)
+{
+    WriteFile(dir + "/INFO", "[Version]\nmajor_version=1\nminor_version=4\nbuild_version=" +
+                                 std::to_string(build) + "\nicon_overlay_version=2\n");
+    WriteFile(dir + "/bin/tarnwell-ui", "#!/bin/sh\nexit 0\n", 0755);
+    // The home is found from the script's own place in the private copy.
+    WriteFile(dir + "/package/start-stop",
+              "#!/bin/sh\nhome=$(cd \"$(dirname \"$0\")/../../..\" && pwd)\n"
+              "echo \"$1 by " + who + "\" >> \"$home/start-calls\"\n"
+              "if [ -p \"$home/hold\" ]; then read -r line < \"$home/hold\"; fi\n",
+              0755);
+}
+
+}  // namespace
 
 TempFolder::TempFolder()
+    : m_path((fs::temp_directory_path() / "launcher-test.XXXXXX").string())
 {
-    std::string pattern = (fs::temp_directory_path() / "launcher-test.XXXXXX").string();
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    if (mkdtemp(buffer.data()) == nullptr) {
+    if (mkdtemp(m_path.data()) == nullptr) {
         throw std::runtime_error("mkdtemp failed");
     }
-    m_path = buffer.data();
 }
 
 TempFolder::~TempFolder()
@@ -41,46 +52,13 @@ void WriteFile(const std::string& path, const std::string& content, mode_t mode)
 std::optional<std::string> ReadFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    return in ? std::optional(std::string(std::istreambuf_iterator<char>(in), {})) : std::nullopt;
 }
 
 bool Exists(const std::string& path)
 {
     struct stat info;
     return lstat(path.c_str(), &info) == 0;
-}
-
-void StageClient(const std::string& dir, int build, const std::string& who)
-{
-    WriteFile(dir + "/INFO", "[Version]\nmajor_version=1\nminor_version=4\nbuild_version=" +
-                                 std::to_string(build) + "\nicon_overlay_version=2\n");
-    WriteFile(dir + "/bin/tarnwell-ui", "#!/bin/sh\nexit 0\n", 0755);
-    // The script finds the home from its own place in the private copy, so it
-    // works whatever HOME the process that runs it has.
-    WriteFile(dir + "/package/start-stop",
-              "#!/bin/sh\n"
-              "home=$(cd \"$(dirname \"$0\")/../../..\" && pwd)\n"
-              "echo \"$1 by " + who + "\" >> \"$home/start-calls\"\n"
-              "if [ -p \"$home/hold\" ]; then read -r line < \"$home/hold\"; fi\n",
-              0755);
-}
-
-void StagePackage(const std::string& root, int build, bool debugSwitch)
-{
-    WriteFile(root + "/INFO", "[Version]\nbuild_version=" + std::to_string(build) + "\n");
-    StageClient(root + "/package/hollowmere", build, "package " + std::to_string(build));
-    if (debugSwitch) {
-        WriteFile(root + "/log/launcher.debug", "launcher_debug=7\nservice_debug=7\n");
-    }
-}
-
-void StagePrivateCopy(const std::string& home, int build)
-{
-    StageClient(AppDir(home), build, "copy " + std::to_string(build));
-    WriteFile(AppDir(home) + "/old-only", "kept until the next deployment\n");
 }
 
 std::string AppDir(const std::string& home)
@@ -90,10 +68,25 @@ std::string AppDir(const std::string& home)
 
 std::string BuildOf(const std::string& infoPath)
 {
-    static const std::regex build("build_version=(\\d+)");
     const std::string info = ReadFile(infoPath).value_or("");
-    std::smatch match;
-    return std::regex_search(info, match, build) ? match[1].str() : "";
+    const size_t at = info.find("build_version=");
+    return at == std::string::npos ? "" : info.substr(at + 14, info.find('\n', at) - at - 14);
+}
+
+Stage::Stage(int copyBuild, bool debugSwitch, const std::string& homeName)
+    : home(folder.path() + "/" + homeName)
+{
+    WriteFile(root + "/INFO", "[Version]\nbuild_version=1300\n");
+    StageClient(root + "/package/hollowmere", 1300, "package 1300");
+    if (debugSwitch) {
+        WriteFile(root + "/log/launcher.debug", "launcher_debug=7\nservice_debug=7\n");
+    }
+    fs::create_directory(home);
+    fs::permissions(home, fs::perms::owner_all);
+    if (copyBuild != 0) {
+        StageClient(AppDir(home), copyBuild, "copy " + std::to_string(copyBuild));
+        WriteFile(AppDir(home) + "/old-only", "kept until the next deployment\n");
+    }
 }
 
 }  // namespace launcher_test

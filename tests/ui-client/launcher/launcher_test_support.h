@@ -1,6 +1,8 @@
-// Ground shared by the launcher's dialog and end-to-end tests: a private
-// folder holding a staged system package and a user's home, each with a
-// client whose start script records its calls in <home>/start-calls.
+// Ground shared by the launcher's dialog, end-to-end and robustness tests:
+// temporary folders, small file helpers, and a staged system package (build
+// 1300) beside a user's home. Each staged client's start script appends
+// "<argument> by <who>" to <home>/start-calls and then, when a FIFO
+// <home>/hold exists, waits until it reads a line from it or its writers close.
 #pragma once
 
 #include <sys/types.h>
@@ -17,7 +19,6 @@ public:
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
-
     const std::string& path() const { return m_path; }
 
 private:
@@ -27,23 +28,20 @@ private:
 void WriteFile(const std::string& path, const std::string& content, mode_t mode = 0644);
 std::optional<std::string> ReadFile(const std::string& path);
 bool Exists(const std::string& path);
+std::string AppDir(const std::string& home);  // the private copy
+std::string BuildOf(const std::string& infoPath);  // "" when the INFO file or its build is missing
 
-// A client tree (INFO, bin/tarnwell-ui, package/start-stop) under dir. The
-// start script appends "<argument> by <who>" to start-calls in the home that
-// holds the private copy; when a FIFO named hold is there it then blocks
-// until a line is written into it.
-void StageClient(const std::string& dir, int build, const std::string& who);
+struct Stage {
+    // copyBuild 0: no private copy; otherwise one of that build, holding a file
+    // "old-only" that no package holds. debugSwitch: the package's level file
+    // turns on DEBUG for launcher_debug and service_debug.
+    Stage(int copyBuild, bool debugSwitch, const std::string& homeName = "home");
+    std::string CopyBuild() const { return BuildOf(AppDir(home) + "/INFO"); }
+    std::string StartCalls() const { return ReadFile(home + "/start-calls").value_or(""); }
 
-// The system package under root: INFO and package/hollowmere of the given
-// build, and the debug switch for launcher_debug and service_debug when asked.
-void StagePackage(const std::string& root, int build, bool debugSwitch);
-
-// The user's private copy, below home/.Tarnwell/Tarnwell.app, with a file
-// "old-only" that no package holds.
-void StagePrivateCopy(const std::string& home, int build);
-
-std::string AppDir(const std::string& home);
-// The build number recorded in an INFO file, or "" when it is missing.
-std::string BuildOf(const std::string& infoPath);
+    TempFolder folder;
+    const std::string root = folder.path() + "/root";
+    const std::string home;
+};
 
 }  // namespace launcher_test

@@ -22,11 +22,8 @@ std::map<std::string, std::string> Snapshot(const std::string& root)
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
         struct stat st;
         lstat(entry.path().c_str(), &st);
-        std::string description = std::to_string(st.st_mode) + ":";
-        if (S_ISREG(st.st_mode)) {
-            description += ReadFile(entry.path()).value_or("<unreadable>");
-        }
-        entries[fs::relative(entry.path(), root)] = description;
+        entries[fs::relative(entry.path(), root)] =
+            std::to_string(st.st_mode) + ":" + (S_ISREG(st.st_mode) ? ReadFile(entry.path()).value_or("?") : "");
     }
     return entries;
 }
@@ -36,14 +33,6 @@ mode_t Umask()
     const mode_t mask = umask(0);
     umask(mask);
     return mask;
-}
-
-void ChownTree(const std::string& root, uid_t owner)
-{
-    lchown(root.c_str(), owner, owner);
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        lchown(entry.path().c_str(), owner, owner);
-    }
 }
 
 }  // namespace
@@ -77,6 +66,8 @@ protected:
     {
         return "failed to backup app from '" + app_dir + "' -> '" + Backup(number) + "'";
     }
+
+    std::string CopyLine() const { return "copy package:'" + package_dir + "' -> '" + app_dir + "' "; }
 };
 
 TEST_F(DeployTest, FirstInstallCopiesTheTreeAndClearsAStaleBackup)
@@ -84,8 +75,7 @@ TEST_F(DeployTest, FirstInstallCopiesTheTreeAndClearsAStaleBackup)
     fs::create_symlink("INFO", package_dir + "/INFO.link");
     WriteFile(Backup(0) + "/left-over", "x");
 
-    TestService service;
-    ASSERT_EQ(service.PrepareUserEnv(), 0);
+    ASSERT_EQ(TestService().PrepareUserEnv(), 0);
 
     EXPECT_EQ(ReadFile(app_dir + "/INFO"), ReadFile(package_dir + "/INFO"));
     EXPECT_EQ(ReadFile(app_dir + "/lib/plugins/sync.so"), "plugin");
@@ -97,7 +87,7 @@ TEST_F(DeployTest, FirstInstallCopiesTheTreeAndClearsAStaleBackup)
     EXPECT_TRUE(S_ISREG(st.st_mode));
     EXPECT_EQ(ReadFile(app_dir + "/INFO.link"), ReadFile(package_dir + "/INFO"));
     EXPECT_FALSE(Exists(Backup(0)));
-    EXPECT_EQ(CountLog("INFO", "copy package:'" + package_dir + "' -> '" + app_dir + "' "), 1);
+    EXPECT_EQ(CountLog("INFO", CopyLine()), 1);
     EXPECT_EQ(CountLog("INFO", "user installation is ready, removing backup app"), 1);
 }
 
@@ -107,8 +97,7 @@ TEST_F(DeployTest, StaleBackupIsSkippedAndRemovedAfterwards)
     WriteFile(Backup(0) + "/left-over", "x");
     WriteFile(Backup(2) + "/left-over", "x");
 
-    TestService service;
-    ASSERT_EQ(service.PrepareUserEnv(), 0);
+    ASSERT_EQ(TestService().PrepareUserEnv(), 0);
 
     EXPECT_EQ(ReadFile(app_dir + "/bin/tarnwell-ui"), "new ui");
     EXPECT_FALSE(Exists(app_dir + "/data"));
@@ -116,8 +105,7 @@ TEST_F(DeployTest, StaleBackupIsSkippedAndRemovedAfterwards)
     EXPECT_EQ(CountLog("ERROR", BackupLine(1)), 0);
     EXPECT_FALSE(Exists(Backup(0)));
     EXPECT_FALSE(Exists(Backup(1)));
-    // Only names up to the one that worked are cleared.
-    EXPECT_TRUE(Exists(Backup(2) + "/left-over"));
+    EXPECT_TRUE(Exists(Backup(2) + "/left-over"));  // only names up to the one that worked are cleared
 }
 
 TEST_F(DeployTest, AllTenBackupNamesBlockedLeavesTheOldCopy)
@@ -128,8 +116,7 @@ TEST_F(DeployTest, AllTenBackupNamesBlockedLeavesTheOldCopy)
     }
     const auto before = Snapshot(app_dir);
 
-    TestService service;
-    EXPECT_EQ(service.PrepareUserEnv(), -1);
+    EXPECT_EQ(TestService().PrepareUserEnv(), -1);
 
     for (int number = 0; number < 10; ++number) {
         EXPECT_EQ(CountLog("ERROR", BackupLine(number)), 1) << number;
@@ -140,7 +127,7 @@ TEST_F(DeployTest, AllTenBackupNamesBlockedLeavesTheOldCopy)
                                     "directory is set to the target)."),
               1);
     EXPECT_EQ(Snapshot(app_dir), before);
-    EXPECT_EQ(CountLog("INFO", "copy package:'" + package_dir + "' -> '" + app_dir + "' "), 0);
+    EXPECT_EQ(CountLog("INFO", CopyLine()), 0);
     EXPECT_TRUE(Exists(Backup(9) + "/left-over"));
 }
 
@@ -151,14 +138,13 @@ TEST_F(DeployTest, FailedCopyRollsBackToTheOldCopy)
         std::function<void()> break_package;
         std::string reason;
     };
-    const std::string inner_folder = tmp + "/elsewhere";
     const Case cases[] = {
         {"package_missing", [&] { fs::remove_all(package_dir); },
          "FSCopyPath: source path '" + package_dir + "' does not exist"},
         {"link_to_folder",
          [&] {
-             WriteFile(inner_folder + "/f", "f");
-             fs::create_directory_symlink(inner_folder, package_dir + "/linked");
+             WriteFile(tmp + "/elsewhere/f", "f");
+             fs::create_directory_symlink(tmp + "/elsewhere", package_dir + "/linked");
          },
          "FSCopyPath: failed to copy from '" + package_dir + "/linked' to '" + app_dir + "/linked'"},
     };
@@ -170,8 +156,7 @@ TEST_F(DeployTest, FailedCopyRollsBackToTheOldCopy)
         c.break_package();
         const auto before = Snapshot(app_dir);
 
-        TestService service;
-        EXPECT_EQ(service.PrepareUserEnv(), -1);
+        EXPECT_EQ(TestService().PrepareUserEnv(), -1);
 
         EXPECT_EQ(Snapshot(app_dir), before);
         EXPECT_FALSE(Exists(Backup(0)));
@@ -180,9 +165,12 @@ TEST_F(DeployTest, FailedCopyRollsBackToTheOldCopy)
     EXPECT_EQ(CountLog("ERROR", "Failed to extract package, rollback to old installation"), 2);
 }
 
+// As root every file is readable: the service runs as nobody, on a tree nobody owns.
 TEST_F(DeployTest, UnreadablePackageFileAsUnprivilegedUser)
 {
     WriteFile(package_dir + "/secret", "s", 0000);
+    const std::string copy_failed =
+        "FSCopyPath: failed to copy from '" + package_dir + "/secret' to '" + app_dir + "/secret'";
     for (const bool with_old_copy : {true, false}) {
         SCOPED_TRACE(with_old_copy ? "with_old_copy" : "first_install");
         fs::remove_all(tarnwell_dir);
@@ -190,19 +178,19 @@ TEST_F(DeployTest, UnreadablePackageFileAsUnprivilegedUser)
             MakeOldCopy();
         }
         fs::create_directories(tarnwell_dir);
-        ChownTree(tarnwell_dir, 65534);
+        lchown(tarnwell_dir.c_str(), 65534, 65534);
+        for (const auto& entry : fs::recursive_directory_iterator(tarnwell_dir)) {
+            lchown(entry.path().c_str(), 65534, 65534);
+        }
         const auto before = Snapshot(tarnwell_dir);
-        const std::string copy_failed =
-            "FSCopyPath: failed to copy from '" + package_dir + "/secret' to '" + app_dir + "/secret'";
         const int copy_failures_before = CountLog("ERROR", copy_failed);
 
         const int status = RunAsNobody([] { return TestService().PrepareUserEnv() == -1 ? 0 : 1; });
-        ASSERT_TRUE(WIFEXITED(status));
-        EXPECT_EQ(WEXITSTATUS(status), 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 
         EXPECT_EQ(CountLog("ERROR", copy_failed), copy_failures_before + 1);
         if (with_old_copy) {
-            EXPECT_EQ(Snapshot(tarnwell_dir), before);
+            EXPECT_EQ(Snapshot(tarnwell_dir), before);  // byte for byte
         } else {
             // Nothing to go back to: the partial copy stays.
             EXPECT_TRUE(fs::is_directory(app_dir));
@@ -217,11 +205,9 @@ TEST_F(DeployTest, SingleFilePackageBecomesTheAppPath)
 {
     fs::remove_all(package_dir);
     WriteFile(package_dir, "payload", 0755);
-    // Start-up has made the product folder (for its log) by now.
-    fs::create_directories(tarnwell_dir);
+    fs::create_directories(tarnwell_dir);  // start-up has made it (for its log) by now
 
-    TestService service;
-    ASSERT_EQ(service.PrepareUserEnv(), 0);
+    ASSERT_EQ(TestService().PrepareUserEnv(), 0);
 
     struct stat st;
     ASSERT_EQ(lstat(app_dir.c_str(), &st), 0);
@@ -230,29 +216,21 @@ TEST_F(DeployTest, SingleFilePackageBecomesTheAppPath)
     EXPECT_EQ(ReadFile(app_dir), "payload");
 }
 
-TEST_F(DeployTest, ExtractPackageUnpacksTheArchiveIntoTheAppFolder)
+TEST_F(DeployTest, ExtractPackageUnpacksIntoTheAppFolderItCreates)
 {
     const std::string archive = root_dir + "/package/hollowmere.kpg";
     ASSERT_EQ(QProcess::execute(QStringLiteral("bsdtar"),
                                 {QStringLiteral("-czf"), QString::fromStdString(archive), QStringLiteral("-C"),
                                  QString::fromStdString(package_dir), QStringLiteral(".")}),
               0);
+    WriteFile(tarnwell_dir, "a file where the folder belongs");
+    EXPECT_EQ(TestService().ExtractPackage(), -1);
+    EXPECT_EQ(CountLog("ERROR", "failed to create folder: '" + app_dir + "'"), 1);
+    EXPECT_EQ(ReadFile(tarnwell_dir), "a file where the folder belongs");
 
-    TestService service;
-    ASSERT_EQ(service.ExtractPackage(), 0);
-
+    fs::remove(tarnwell_dir);
+    ASSERT_EQ(TestService().ExtractPackage(), 0);
     EXPECT_EQ(ReadFile(app_dir + "/bin/tarnwell-ui"), "new ui");
     EXPECT_EQ(ReadFile(app_dir + "/lib/plugins/sync.so"), "plugin");
     EXPECT_EQ(CountLog("INFO", "extract package: '" + archive + "' -> '" + app_dir + "'"), 1);
-}
-
-TEST_F(DeployTest, ExtractPackageNeedsTheAppFolder)
-{
-    WriteFile(tarnwell_dir, "a file where the folder belongs");
-
-    TestService service;
-    EXPECT_EQ(service.ExtractPackage(), -1);
-
-    EXPECT_EQ(CountLog("ERROR", "failed to create folder: '" + app_dir + "'"), 1);
-    EXPECT_EQ(ReadFile(tarnwell_dir), "a file where the folder belongs");
 }

@@ -15,11 +15,9 @@ bool obey = false;
 
 void OnTerm(int)
 {
-    const char mark = 'T';
-    (void)!write(STDOUT_FILENO, &mark, 1);
+    (void)!write(STDOUT_FILENO, "T", 1);
     if (obey) {
-        // Dies of SIGTERM once the handler returns and the signal unblocks.
-        signal(SIGTERM, SIG_DFL);
+        signal(SIGTERM, SIG_DFL);  // dies of it once the handler returns
         raise(SIGTERM);
     }
 }
@@ -32,25 +30,14 @@ int main(int argc, char** argv)
         return 2;
     }
     obey = strcmp(argv[1], "obey") == 0;
-
     struct sigaction action {};
     action.sa_handler = OnTerm;
-    sigemptyset(&action.sa_mask);
-    if (sigaction(SIGTERM, &action, nullptr) != 0) {
+    if (sigaction(SIGTERM, &action, nullptr) != 0 || write(STDOUT_FILENO, "R", 1) != 1) {
         return 3;
     }
-    const char ready = 'R';
-    if (write(STDOUT_FILENO, &ready, 1) != 1) {
-        return 4;
+    char byte;
+    ssize_t got;
+    while ((got = read(STDIN_FILENO, &byte, 1)) > 0 || (got < 0 && errno == EINTR)) {
     }
-    for (;;) {
-        char byte;
-        const ssize_t got = read(STDIN_FILENO, &byte, 1);
-        if (got == 0) {
-            return 0;
-        }
-        if (got < 0 && errno != EINTR) {
-            return 5;
-        }
-    }
+    return got == 0 ? 0 : 4;
 }

@@ -29,32 +29,24 @@ TEST_F(ServiceTest, MigrateService)
 {
     struct Case {
         const char* name;
-        std::function<void()> prepare;
+        std::function<void()> prepare;  // after the legacy folder got its data
         std::function<void()> check;
         const char* error;  // the one ERROR line expected, if any
     };
     const Case cases[] = {
-        {"data_moved",
-         [&] {
-             WriteFile(hollowmere_dir + "/data/db", "user data");
-             WriteFile(hollowmere_dir + "/app/x", "x");
-         },
+        {"data_moved", [&] { WriteFile(hollowmere_dir + "/app/x", "x"); },
          [&] {
              EXPECT_EQ(ReadFile(tarnwell_dir + "/data/db"), "user data");
              EXPECT_FALSE(Exists(hollowmere_dir));
          },
          nullptr},
-        {"no_legacy_folder", [] {},
+        {"no_legacy_folder", [&] { fs::remove_all(hollowmere_dir); },
          [&] {
              EXPECT_TRUE(fs::is_directory(tarnwell_dir));
              EXPECT_FALSE(Exists(tarnwell_dir + "/data"));
          },
          nullptr},
-        {"data_move_fails_keeps_data",
-         [&] {
-             WriteFile(hollowmere_dir + "/data/db", "user data");
-             WriteFile(tarnwell_dir + "/data/current", "current data");
-         },
+        {"data_move_fails_keeps_data", [&] { WriteFile(tarnwell_dir + "/data/current", "current data"); },
          [&] {
              EXPECT_EQ(ReadFile(hollowmere_dir + "/data/db"), "user data");
              EXPECT_EQ(ReadFile(tarnwell_dir + "/data/current"), "current data");
@@ -65,15 +57,14 @@ TEST_F(ServiceTest, MigrateService)
              WriteFile(tmp + "/home/blocker", "a file, not a folder");
              UIPathManager::getInstance()->setPath(QStringLiteral("user_tarnwell_path"),
                                                    QString::fromStdString(tmp + "/home/blocker/.Tarnwell"));
-             WriteFile(hollowmere_dir + "/data/db", "user data");
          },
-         [&] { EXPECT_EQ(ReadFile(hollowmere_dir + "/data/db"), "user data"); },
-         "Failed to create Tarnwell folder"},
+         [&] { EXPECT_EQ(ReadFile(hollowmere_dir + "/data/db"), "user data"); }, "Failed to create Tarnwell folder"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         fs::remove_all(tmp + "/home");
         RegisterUserPaths(tmp + "/home");
+        WriteFile(hollowmere_dir + "/data/db", "user data");
         c.prepare();
         const std::string before = LogText();
 

@@ -13,8 +13,6 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 // The fake client as a real child. A waiter thread reaps it at once, so that
 // the service's probes find it gone rather than a zombie.
 class FakeClient {
@@ -37,8 +35,9 @@ public:
         close(from_child[1]);
         input = to_child[1];
         output = from_child[0];
-        char ready = 0;
-        if (pid > 0 && read(output, &ready, 1) == 1 && ready == 'R') {
+        if (pid > 0) {
+            char mark = 0;
+            ready = read(output, &mark, 1) == 1 && mark == 'R';
             waiter = std::thread([this] {
                 waitpid(pid, &status, 0);
                 reaped = true;
@@ -46,38 +45,28 @@ public:
         }
     }
 
-    ~FakeClient()
-    {
-        Finish();
-        if (output >= 0) {
-            close(output);
-        }
-    }
+    ~FakeClient() { Finish(); }
 
-    bool Running() const { return waiter.joinable() && !reaped; }
+    bool Running() const { return ready && !reaped; }
 
-    // Ends the client by closing its input (no signal) and returns its wait status.
-    int Finish()
+    // Ends the client by closing its input (no signal), then describes its end:
+    // "signal N" or "exit N", and the SIGTERM marks it wrote.
+    std::string Finish()
     {
-        if (input >= 0) {
-            close(input);
-            input = -1;
-        }
+        close(input);
+        input = -1;
         if (waiter.joinable()) {
             waiter.join();
         }
-        return status;
-    }
-
-    // The SIGTERM marks written so far; call after Finish.
-    std::string Marks()
-    {
-        std::string marks;
-        char byte;
-        while (read(output, &byte, 1) == 1) {
-            marks += byte;
+        std::string end = WIFSIGNALED(status) ? "signal " + std::to_string(WTERMSIG(status))
+                                              : "exit " + std::to_string(WEXITSTATUS(status));
+        end += ", marks ";
+        for (char mark; read(output, &mark, 1) == 1;) {
+            end += mark;
         }
-        return marks;
+        close(output);
+        output = -1;
+        return end;
     }
 
     pid_t pid = -1;
@@ -85,16 +74,21 @@ public:
 private:
     int input = -1;
     int output = -1;
+    bool ready = false;
     int status = -1;
     std::thread waiter;
     std::atomic<bool> reaped{false};
 };
 
+// How FakeClient::Finish describes a client that died of its one SIGTERM, and one left alone.
+const std::string kStoppedBySigterm = "signal " + std::to_string(SIGTERM) + ", marks T";
+const std::string kNeverSignalled = "exit 0, marks ";
+
 double SecondsToStop()
 {
-    const auto start = Clock::now();
+    const auto start = std::chrono::steady_clock::now();
     LinuxService().StopService();
-    return std::chrono::duration<double>(Clock::now() - start).count();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 }  // namespace
@@ -104,35 +98,29 @@ protected:
     void WritePidFile(const std::string& content) { WriteFile(tarnwell_dir + "/ui.pid", content); }
 };
 
-TEST_F(StopTest, ClientThatObeysSigtermIsNotKilled)
+TEST_F(StopTest, ClientGetsOneSigtermAndSigkillOnlyAfterFiveProbes)
 {
-    FakeClient client("obey");
-    ASSERT_TRUE(client.Running());
-    WritePidFile("pid = \"" + std::to_string(client.pid) + "\"  # written by the client\n");
+    struct Case {
+        const char* mode;
+        double min_seconds;
+        double max_seconds;
+        int killed_by;
+    };
+    const Case cases[] = {
+        {"obey", 0.0, 1.9, SIGTERM},    // two probes at most: gone by the second
+        {"ignore", 4.9, 7.0, SIGKILL},  // still there after five probes a second apart
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        FakeClient client(c.mode);
+        ASSERT_TRUE(client.Running());
+        WritePidFile("pid = \"" + std::to_string(client.pid) + "\"  # written by the client\n");
 
-    // Two probes at most: the client is gone by the second.
-    EXPECT_LT(SecondsToStop(), 1.9);
-
-    const int status = client.Finish();
-    ASSERT_TRUE(WIFSIGNALED(status));
-    EXPECT_EQ(WTERMSIG(status), SIGTERM);
-    EXPECT_EQ(client.Marks(), "T");
-}
-
-TEST_F(StopTest, ClientThatIgnoresSigtermIsKilledAfterFiveProbes)
-{
-    FakeClient client("ignore");
-    ASSERT_TRUE(client.Running());
-    WritePidFile("pid=" + std::to_string(client.pid) + "\n");
-
-    const double seconds = SecondsToStop();
-    EXPECT_GE(seconds, 4.9);
-    EXPECT_LT(seconds, 7.0);
-
-    const int status = client.Finish();
-    ASSERT_TRUE(WIFSIGNALED(status));
-    EXPECT_EQ(WTERMSIG(status), SIGKILL);
-    EXPECT_EQ(client.Marks(), "T");
+        const double seconds = SecondsToStop();
+        EXPECT_GE(seconds, c.min_seconds);
+        EXPECT_LT(seconds, c.max_seconds);
+        EXPECT_EQ(client.Finish(), "signal " + std::to_string(c.killed_by) + ", marks T");
+    }
 }
 
 TEST_F(StopTest, PidFileWithoutUsablePidSignalsNothing)
@@ -166,10 +154,7 @@ TEST_F(StopTest, PidFileWithoutUsablePidSignalsNothing)
             EXPECT_EQ(CountLog(c.tag, c.line), 1);
         }
     }
-    const int status = client.Finish();
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(client.Marks(), "");
+    EXPECT_EQ(client.Finish(), kNeverSignalled);
 }
 
 // 0 and negative ids address process groups or every process. Each case runs
@@ -177,18 +162,10 @@ TEST_F(StopTest, PidFileWithoutUsablePidSignalsNothing)
 // through could reach only that user's processes, the canary among them.
 TEST_F(StopTest, PidThatIsNoProcessIdNeverReachesKill)
 {
-    struct Case {
-        const char* name;
-        const char* value;  // nullptr: minus the child's own process group
-    };
-    const Case cases[] = {
-        {"zero", "0"},
-        {"text", "abc"},
-        {"minus_one", "-1"},
-        {"own_group", nullptr},
-        {"beyond_int32", "2147483648"},
-        {"wraps_to_minus_one", "4294967295"},
-        {"wraps_to_zero", "4294967296"},
+    const char* const values[] = {
+        "0", "abc", "-1",
+        nullptr,  // minus the child's own process group
+        "2147483648", "4294967295" /* wraps to -1 */, "4294967296" /* wraps to 0 */,
     };
     std::filesystem::create_directories(tarnwell_dir);
     std::filesystem::permissions(tarnwell_dir, std::filesystem::perms::all);
@@ -202,8 +179,8 @@ TEST_F(StopTest, PidThatIsNoProcessIdNeverReachesKill)
         }
         return count;
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const char* value : values) {
+        SCOPED_TRACE(value ? value : "own_group");
         const int refusals_before = refusals();
         const int status = RunAsNobody([&] {
             setpgid(0, 0);
@@ -213,8 +190,7 @@ TEST_F(StopTest, PidThatIsNoProcessIdNeverReachesKill)
                     pause();
                 }
             }
-            const std::string value = c.value ? c.value : "-" + std::to_string(getpid());
-            WriteFile(pid_file, "pid=" + value + "\n");
+            WriteFile(pid_file, "pid=" + (value ? value : "-" + std::to_string(getpid())) + "\n");
             LinuxService().StopService();
             const bool canary_alive = waitpid(canary, nullptr, WNOHANG) == 0;
             if (canary_alive) {
@@ -223,11 +199,10 @@ TEST_F(StopTest, PidThatIsNoProcessIdNeverReachesKill)
             }
             return canary_alive ? 0 : 1;
         });
-        ASSERT_TRUE(WIFEXITED(status));
-        EXPECT_EQ(WEXITSTATUS(status), 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "canary killed or child failed: " << status;
         EXPECT_EQ(refusals(), refusals_before + 1);
-        if (c.value) {
-            EXPECT_EQ(CountLog("WARNING", std::string("pid '") + c.value + "' in pid file '" + pid_file +
+        if (value) {
+            EXPECT_EQ(CountLog("WARNING", std::string("pid '") + value + "' in pid file '" + pid_file +
                                               "' is no process id, client taken as not running"),
                       1);
         }
@@ -250,9 +225,7 @@ TEST_F(StopTest, UpgradeStopsTheClientOnlyWhenItsProgramExists)
         EXPECT_EQ(LinuxService().HandlePackageUpgrade(), 0);
 
         EXPECT_EQ(ReadFile(ui_program), "new ui");
-        const int status = client.Finish();
-        EXPECT_EQ(WIFSIGNALED(status), program_exists);
-        EXPECT_EQ(client.Marks(), program_exists ? "T" : "");
+        EXPECT_EQ(client.Finish(), program_exists ? kStoppedBySigterm : kNeverSignalled);
     }
     EXPECT_EQ(CountLog("DEBUG", "local appdata exist"), 1);
 }

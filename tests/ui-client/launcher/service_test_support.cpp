@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr uid_t NOBODY = 65534;
-
 void SetPath(const char* key, const std::string& value)
 {
     UIPathManager::getInstance()->setPath(QString::fromLatin1(key), QString::fromStdString(value));
@@ -28,16 +26,13 @@ void ServiceTest::SetUp()
 {
     ASSERT_TRUE(dir.isValid());
     tmp = dir.path().toStdString();
-    // Children that drop to nobody must reach the folder.
-    ASSERT_EQ(chmod(tmp.c_str(), 0755), 0);
-
+    ASSERT_EQ(chmod(tmp.c_str(), 0755), 0);  // children that drop to nobody must reach it
     RegisterUserPaths(tmp + "/home");
     RegisterRoot(tmp + "/root");
-
-    const std::string level_file = tmp + "/launcher.debug";
-    log_file = tmp + "/launcher.log";
-    WriteFile(level_file, "service_debug=7\n");
-    ASSERT_EQ(Logger::Initialize(Logger::FILE_LOGGER, log_file, level_file, 50, Logger::ThreadSafe), 0);
+    WriteFile(tmp + "/launcher.debug", "service_debug=7\n");
+    ASSERT_EQ(Logger::Initialize(Logger::FILE_LOGGER, tmp + "/launcher.log", tmp + "/launcher.debug", 50,
+                                 Logger::ThreadSafe),
+              0);
 }
 
 void ServiceTest::TearDown()
@@ -70,20 +65,18 @@ void ServiceTest::RegisterRoot(const std::string& root)
 
 std::string ServiceTest::LogText() const
 {
-    return ReadFile(log_file).value_or("");
+    return ReadFile(tmp + "/launcher.log").value_or("");
 }
 
 int ServiceTest::CountLog(const std::string& tag, const std::string& text) const
 {
+    // A record holds "[TAG] <source>(<line>): <message>".
     std::istringstream lines(LogText());
-    const std::string marker = "[" + tag + "] ";
     int count = 0;
     for (std::string line; std::getline(lines, line);) {
-        const size_t at = line.find(marker);
+        const size_t at = line.find("[" + tag + "] ");
         const size_t message = at == std::string::npos ? at : line.find("): ", at);
-        if (message != std::string::npos && line.compare(message + 3, std::string::npos, text) == 0) {
-            ++count;
-        }
+        count += message != std::string::npos && line.compare(message + 3, std::string::npos, text) == 0;
     }
     return count;
 }
@@ -98,12 +91,9 @@ void WriteFile(const std::string& path, const std::string& content, mode_t mode)
 std::optional<std::string> ReadFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
     std::ostringstream content;
     content << in.rdbuf();
-    return content.str();
+    return in ? std::optional<std::string>(content.str()) : std::nullopt;
 }
 
 bool Exists(const std::string& path)
@@ -114,11 +104,10 @@ bool Exists(const std::string& path)
 
 int RunAsNobody(const std::function<int()>& body)
 {
-    // Records still buffered here would otherwise be written twice.
-    fflush(nullptr);
+    fflush(nullptr);  // records still buffered here would otherwise be written twice
     const pid_t child = fork();
     if (child == 0) {
-        if (setgroups(0, nullptr) != 0 || setgid(NOBODY) != 0 || setuid(NOBODY) != 0) {
+        if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0) {
             _exit(125);
         }
         const int result = body();

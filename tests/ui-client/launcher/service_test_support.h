@@ -17,9 +17,7 @@
 // Opens the protected operations of the service to the tests.
 class TestService : public LinuxService {
 public:
-    using Service::CopyPackage;
     using Service::ExtractPackage;
-    using Service::FSCopyPath;
     using Service::LoadSourceVersion;
     using Service::LoadTargetVersion;
     using Service::MigrateService;
@@ -51,7 +49,6 @@ protected:
 
 private:
     QTemporaryDir dir;
-    std::string log_file;
 };
 
 void WriteFile(const std::string& path, const std::string& content, mode_t mode = 0644);

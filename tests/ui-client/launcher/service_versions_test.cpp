@@ -8,20 +8,20 @@
 
 namespace {
 
-// Sets or unsets an environment variable for one scope.
+// Sets (nullptr: unsets) an environment variable until the end of the scope.
 class EnvValue {
 public:
     EnvValue(const char* name, const char* value) : name(name)
     {
-        const char* old = getenv(name);
-        if (old != nullptr) {
+        if (const char* old = getenv(name)) {
             saved = old;
         }
-        value ? setenv(name, value, 1) : unsetenv(name);
+        Set(value);
     }
-    ~EnvValue() { saved ? setenv(name, saved->c_str(), 1) : unsetenv(name); }
+    ~EnvValue() { Set(saved ? saved->c_str() : nullptr); }
 
 private:
+    void Set(const char* value) { value ? setenv(name, value, 1) : unsetenv(name); }
     const char* name;
     std::optional<std::string> saved;
 };
@@ -29,6 +29,11 @@ private:
 std::string Info(const std::string& major, const std::string& build)
 {
     return "[Version]\nmajor_version=" + major + "\nbuild_version=" + build + "\n";
+}
+
+std::string Fields(const Service::VersionInfo& v)
+{
+    return v.major_version + "|" + v.minor_version + "|" + v.build_version + "|" + v.icon_overlay_version;
 }
 
 }  // namespace
@@ -54,8 +59,7 @@ TEST_F(ServiceTest, InstallPathFollowsDesktopAndDataHome)
         SCOPED_TRACE(c.name);
         EnvValue desktop("XDG_CURRENT_DESKTOP", c.desktop);
         EnvValue data_home("XDG_DATA_HOME", c.data_home);
-        const QString expected = c.expected ? QString::fromLatin1(c.expected) : QDir::homePath();
-        EXPECT_EQ(Service::GetUserInstallPath(), expected);
+        EXPECT_EQ(Service::GetUserInstallPath(), c.expected ? QString::fromLatin1(c.expected) : QDir::homePath());
     }
     EXPECT_EQ(CountLog("DEBUG", "Current Desktop is ubuntu:GNOME"), 1);
     EXPECT_EQ(CountLog("DEBUG", "Current Desktop is Deepin:GNOME"), 1);
@@ -64,106 +68,87 @@ TEST_F(ServiceTest, InstallPathFollowsDesktopAndDataHome)
     EXPECT_EQ(CountLog("DEBUG", "user install path is "), 2);
 }
 
-TEST_F(ServiceTest, SourceVersionReadsOnlyTheVersionGroup)
+TEST_F(ServiceTest, VersionFilesReadOnlyTheVersionGroup)
 {
     struct Case {
         const char* name;
-        const char* info;  // nullptr: no INFO in the private copy
-        Service::VersionInfo expected;
-        const char* log_line;
+        bool target;       // the system package's INFO, else the private copy's
+        const char* info;  // nullptr: no INFO file
+        const char* fields;
+        const char* log_line;  // must appear exactly once in the whole test
     };
     const Case cases[] = {
-        {"all_fields",
+        {"all_fields", false,
          "[General]\nbuild_version=1\n[Version]\nmajor_version=3\nminor_version=1\nbuild_version=1200\n"
          "icon_overlay_version=7\n[Other]\nbuild_version=2\n",
-         {"3", "1", "1200", "7"},
-         "source_version = (3, 1, 1200, 7)"},
-        {"only_build_version", "[Version]\nbuild_version=42\n", {"", "", "42", ""}, "source_version = (, , 42, )"},
-        {"keys_outside_group", "major_version=3\nbuild_version=5\n[Other]\nbuild_version=6\n", {}, nullptr},
-        {"values_kept_as_text", "[Version]\nbuild_version=12a\n", {"", "", "12a", ""}, "source_version = (, , 12a, )"},
-        {"missing_file", nullptr, {}, nullptr},
+         "3|1|1200|7", "source_version = (3, 1, 1200, 7)"},
+        {"only_build_version", false, "[Version]\nbuild_version=42\n", "||42|", "source_version = (, , 42, )"},
+        {"keys_outside_group", false, "major_version=3\nbuild_version=5\n[Other]\nbuild_version=6\n", "|||",
+         "source_version = (, , , )"},
+        {"values_kept_as_text", false, "[Version]\nbuild_version=12a\n", "||12a|", "source_version = (, , 12a, )"},
+        {"source_missing", false, nullptr, "|||", "source does not exist"},
+        {"target_missing_still_logs", true, nullptr, "|||", "target_version = (, , , )"},
+        {"target_file", true, "[Version]\nmajor_version=2\nbuild_version=1300\n", "2||1300|",
+         "target_version = (2, , 1300, )"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        // A fresh path per row: QSettings may serve a rewritten file from its cache.
-        RegisterUserPaths(tmp + "/" + c.name);
+        // Fresh paths per row: QSettings may serve a rewritten file from its cache.
+        RegisterUserPaths(tmp + "/" + c.name + "/home");
+        RegisterRoot(tmp + "/" + c.name + "/root");
         if (c.info) {
-            WriteFile(app_dir + "/INFO", c.info);
+            WriteFile((c.target ? root_dir : app_dir) + "/INFO", c.info);
         }
         TestService service;
-        service.LoadSourceVersion();
-        EXPECT_EQ(service.source_version.major_version, c.expected.major_version);
-        EXPECT_EQ(service.source_version.minor_version, c.expected.minor_version);
-        EXPECT_EQ(service.source_version.build_version, c.expected.build_version);
-        EXPECT_EQ(service.source_version.icon_overlay_version, c.expected.icon_overlay_version);
-        if (c.log_line) {
-            EXPECT_EQ(CountLog("INFO", c.log_line), 1);
-        }
+        c.target ? service.LoadTargetVersion() : service.LoadSourceVersion();
+        EXPECT_EQ(Fields(c.target ? service.target_version : service.source_version), c.fields);
     }
-    EXPECT_EQ(CountLog("INFO", "source does not exist"), 1);
-    EXPECT_EQ(CountLog("INFO", "source_version = (, , , )"), 1);  // keys_outside_group only
-}
-
-TEST_F(ServiceTest, TargetVersionWithoutFileStillLogs)
-{
-    TestService service;
-    service.LoadTargetVersion();
-    EXPECT_TRUE(service.target_version.build_version.empty());
-    EXPECT_EQ(CountLog("INFO", "target_version = (, , , )"), 1);
-
-    WriteFile(root_dir + "/INFO", Info("2", "1300"));
-    service.LoadTargetVersion();
-    EXPECT_EQ(service.target_version.major_version, "2");
-    EXPECT_EQ(service.target_version.build_version, "1300");
-    EXPECT_EQ(CountLog("INFO", "target_version = (2, , 1300, )"), 1);
+    for (const Case& c : cases) {
+        EXPECT_EQ(CountLog("INFO", c.log_line), 1) << c.name;
+    }
 }
 
 TEST_F(ServiceTest, UpgradeDecision)
 {
     struct Case {
         const char* name;
-        std::optional<std::string> source_info;  // none: no INFO in the private copy
-        std::string target_info;
+        const char* source_major;
+        const char* source_build;  // nullptr: no INFO in the private copy
+        const char* target_build;  // the target's major version is 2
         bool ui_program;
         bool expected;
-        const char* numbers_line;
+        int compared_source;  // the numbers logged as compared
+        int compared_target;
     };
     const Case cases[] = {
-        {"older_source", Info("2", "1200"), Info("2", "1300"), true, true,
-         "source version = 1200, target version = 1300"},
-        {"same_build", Info("2", "1300"), Info("2", "1300"), true, false,
-         "source version = 1300, target version = 1300"},
-        {"no_downgrade", Info("2", "1400"), Info("2", "1300"), true, false,
-         "source version = 1400, target version = 1300"},
-        {"missing_source_info", std::nullopt, Info("2", "1300"), true, true,
-         "source version = 0, target version = 1300"},
-        {"digits_then_text", Info("2", "12a"), Info("2", "12"), true, false,
-         "source version = 12, target version = 12"},
-        {"text_without_digits", Info("2", "abc"), Info("2", "1"), true, true,
-         "source version = 0, target version = 1"},
-        {"major_ignored", Info("3", "50"), Info("2", "60"), true, true,
-         "source version = 50, target version = 60"},
-        {"signed_comparison", Info("2", "-5"), Info("2", "0"), true, true,
-         "source version = -5, target version = 0"},
-        {"ui_program_missing", Info("2", "1300"), Info("2", "1300"), false, true, nullptr},
+        {"older_source", "2", "1200", "1300", true, true, 1200, 1300},
+        {"same_build", "2", "1300", "1300", true, false, 1300, 1300},
+        {"no_downgrade", "2", "1400", "1300", true, false, 1400, 1300},
+        {"missing_source_info", "2", nullptr, "1300", true, true, 0, 1300},
+        {"digits_then_text", "2", "12a", "12", true, false, 12, 12},
+        {"text_without_digits", "2", "abc", "1", true, true, 0, 1},
+        {"major_ignored", "3", "50", "60", true, true, 50, 60},
+        {"signed_comparison", "2", "-5", "0", true, true, -5, 0},
+        {"ui_program_missing", "2", "1300", "1300", false, true, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        // A fresh path per row: QSettings may serve a rewritten file from its cache.
         RegisterUserPaths(tmp + "/" + c.name + "/home");
         RegisterRoot(tmp + "/" + c.name + "/root");
-        if (c.source_info) {
-            WriteFile(app_dir + "/INFO", *c.source_info);
+        if (c.source_build) {
+            WriteFile(app_dir + "/INFO", Info(c.source_major, c.source_build));
         }
-        WriteFile(root_dir + "/INFO", c.target_info);
+        WriteFile(root_dir + "/INFO", Info("2", c.target_build));
         if (c.ui_program) {
             WriteFile(ui_program, "", 0755);
         }
         LinuxService service;
         service.PreUpgrade();
         EXPECT_EQ(service.IsNeedUpgrade(), c.expected);
-        if (c.numbers_line) {
-            EXPECT_GE(CountLog("DEBUG", c.numbers_line), 1);
+        if (c.ui_program) {
+            EXPECT_GE(CountLog("DEBUG", "source version = " + std::to_string(c.compared_source) +
+                                            ", target version = " + std::to_string(c.compared_target)),
+                      1);
         }
     }
     EXPECT_EQ(CountLog("DEBUG", "Source version: ('1200', '')"), 1);

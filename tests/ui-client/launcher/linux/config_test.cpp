@@ -1,59 +1,41 @@
 // The key=value reader: one line at a time, then whole files.
-
 #include "config.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 namespace {
 
 using Entries = std::map<std::string, std::string>;
 
-class TempDir {
-public:
-    TempDir()
-    {
-        std::string pattern = "/tmp/config-test-XXXXXX";
-        if (mkdtemp(pattern.data()) != nullptr) {
-            path_ = pattern;
-        }
-    }
-    ~TempDir() { std::filesystem::remove_all(path_); }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    std::string Path(const std::string& name) const { return path_ + "/" + name; }
-
+// A private folder for one test, removed with everything in it.
+struct TempDir {
+    std::string path = [] {
+        char pattern[] = "/tmp/config-test-XXXXXX";
+        return std::string(mkdtemp(pattern) ? pattern : "");
+    }();
+    ~TempDir() { std::filesystem::remove_all(path); }
     std::string Write(const std::string& name, const std::string& content) const
     {
-        std::ofstream(Path(name), std::ios::binary) << content;
-        return Path(name);
+        std::ofstream(path + "/" + name, std::ios::binary) << content;
+        return path + "/" + name;
     }
-
-private:
-    std::string path_;
 };
-
-Entries Contents(Config& config)
-{
-    return Entries(config.begin(), config.end());
-}
 
 TEST(ConfigParse, Lines)
 {
     struct Case {
         const char* name;
         std::string line;
-        int result;
+        int result;  // 0: entry, 1: nothing, 2: malformed
         const char* key;
         const char* value;
+        bool preserve = false;
     };
     const Case cases[] = {
         {"plain_entry", "pid=4242\n", 0, "pid", "4242"},
@@ -89,45 +71,23 @@ TEST(ConfigParse, Lines)
         {"text_after_closing_quote", "a=\"x\"y\n", 2, "", ""},
         {"delete_byte_ends_value", "a=x\x7fy\n", 2, "", ""},
         {"no_line_feed", "pid=7", 0, "pid", "7"},
+        {"preserve_keeps_double_quotes", "a=\"x y\"\n", 0, "a", "\"x y\"", true},
+        {"preserve_keeps_empty_single_quotes", "a=''\n", 0, "a", "''", true},
+        {"preserve_leaves_bare_value", "a=v\n", 0, "a", "v", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Config config;
+        config.preserve = c.preserve;
         std::vector<char> buf(c.line.begin(), c.line.end());
         buf.push_back('\0');
-        std::string key;
-        std::string value;
+        std::string key = "untouched";
+        std::string value = "untouched";
         EXPECT_EQ(c.result, config.parse(buf.data(), key, value));
         if (c.result == 0) {
             EXPECT_EQ(c.key, key);
             EXPECT_EQ(c.value, value);
         }
-    }
-}
-
-TEST(ConfigParse, PreserveKeepsTheQuotesOfQuotedValues)
-{
-    struct Case {
-        const char* name;
-        std::string line;
-        const char* value;
-    };
-    const Case cases[] = {
-        {"double", "a=\"x y\"\n", "\"x y\""},
-        {"single", "a='v'\n", "'v'"},
-        {"empty", "a=\"\"\n", "\"\""},
-        {"bare_unchanged", "a=v\n", "v"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Config config;
-        config.preserve = true;
-        std::vector<char> buf(c.line.begin(), c.line.end());
-        buf.push_back('\0');
-        std::string key;
-        std::string value;
-        ASSERT_EQ(0, config.parse(buf.data(), key, value));
-        EXPECT_EQ(c.value, value);
     }
 }
 
@@ -161,40 +121,23 @@ TEST(ConfigRead, Files)
         TempDir dir;
         Config config;
         EXPECT_EQ(c.result, config.read(dir.Write("file", c.content)));
-        EXPECT_EQ(c.entries, Contents(config));
+        EXPECT_EQ(c.entries, Entries(config.begin(), config.end()));
     }
 }
 
-TEST(ConfigRead, AddsToWhatTheMapHolds)
+// A second file adds to the map, an unopenable one leaves it, a malformed one empties it.
+TEST(ConfigRead, LaterReadsChangeTheSameMap)
 {
     TempDir dir;
     Config config;
     ASSERT_EQ(0, config.read(dir.Write("first", "keep=1\nshared=1\n")));
     ASSERT_EQ(0, config.read(dir.Write("second", "shared=2\n")));
-    EXPECT_EQ((Entries{{"keep", "1"}, {"shared", "2"}}), Contents(config));
+    EXPECT_EQ(-1, config.read(dir.path + "/missing"));
+    EXPECT_EQ(-1, config.read(""));
+    EXPECT_EQ((Entries{{"keep", "1"}, {"shared", "2"}}), Entries(config.begin(), config.end()));
 
     EXPECT_EQ(-1, config.read(dir.Write("bad", "new=1\nbad line\n")));
-    EXPECT_EQ(Entries{}, Contents(config));
+    EXPECT_EQ(Entries{}, Entries(config.begin(), config.end()));
 }
 
-TEST(ConfigRead, UnopenableFileLeavesMapUnchanged)
-{
-    TempDir dir;
-    Config config;
-    ASSERT_EQ(0, config.read(dir.Write("first", "keep=1\n")));
-    struct Case {
-        const char* name;
-        std::string path;
-    };
-    const Case cases[] = {
-        {"missing_file", dir.Path("missing")},
-        {"empty_path", ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(-1, config.read(c.path));
-        EXPECT_EQ((Entries{{"keep", "1"}}), Contents(config));
-    }
-}
-
-} // namespace
+}  // namespace
