@@ -1,12 +1,18 @@
-# Installs the Debian packages the build, the tests and the demo need.
+# Installs the Debian packages the build, the tests, the demo and the package need.
 # Sourced by the scripts in this folder; defines ensure_packages.
+# Each package is named for what uses it, so the list can be checked against the build.
 LAUNCHER_PACKAGES=(
-    cmake make g++ pkg-config
-    qtbase5-dev qttools5-dev-tools
-    libarchive-dev libarchive-tools
-    libgtest-dev libgmock-dev
-    procps python3
-    dpkg-dev desktop-file-utils
+    cmake make g++          # the build itself
+    qtbase5-dev             # find_package(Qt5 Core Gui Widgets)
+    qttools5-dev            # find_package(Qt5 LinguistTools): Qt5LinguistToolsConfig.cmake
+    qttools5-dev-tools      # lrelease, run by qt5_add_translation
+    libarchive-dev          # find_package(LibArchive)
+    libgtest-dev libgmock-dev  # find_package(GTest)
+    libarchive-tools        # bsdtar, called by the deployment tests and the benchmarks
+    python3                 # scripts/make-synthetic-package, scripts/update-catalogues
+    util-linux              # setpriv and unshare in the privilege and mount tests
+    dpkg-dev file           # cpack -G DEB: dpkg-shlibdeps, and `file` to find the ELF files
+    desktop-file-utils      # desktop-file-validate in the package test
 )
 
 ensure_packages() {
