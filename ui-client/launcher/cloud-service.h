@@ -9,6 +9,15 @@
 
 class Service {
 public:
+    // Why the last deployment failed, so the user can be told in words.
+    enum class FailureReason { None, OutOfSpace, Permission, PackageUnreadable, Other };
+    struct Failure {
+        FailureReason reason = FailureReason::None;
+        std::string folder;                   // the folder that lacked space or access
+        unsigned long long needed_bytes = 0;  // OutOfSpace only
+        unsigned long long free_bytes = 0;    // OutOfSpace only
+    };
+
     struct VersionInfo {
         std::string major_version;
         std::string minor_version;
@@ -25,6 +34,8 @@ public:
     virtual void PreUpgrade() = 0;
     virtual bool IsNeedUpgrade() = 0;
     virtual bool PerUserBinPathExist() = 0;
+    // Set when HandlePackageUpgrade fails; reason None otherwise.
+    const Failure& LastFailure() const { return last_failure; }
 
 protected:
     // 0 = success; -1 when the target folder cannot be created, else the
@@ -52,4 +63,5 @@ protected:
     std::string per_user_install_path;
     VersionInfo target_version;
     VersionInfo source_version;
+    Failure last_failure;
 };
