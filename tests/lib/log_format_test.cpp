@@ -12,7 +12,7 @@ protected:
         return Logger::Initialize(Logger::FILE_LOGGER, log_path, level_path, 50, Logger::ThreadSafe);
     }
 
-    TempDir dir;
+    ScratchDir dir;
     const std::string log_path = dir / "launcher.log";
     const std::string level_path = dir / "launcher.debug";
 };

@@ -11,7 +11,7 @@ class LogThreadTest : public ::testing::TestWithParam<Logger::SafetyScope> {
 protected:
     void TearDown() override { Logger::Destroy(); }
 
-    TempDir dir;
+    ScratchDir dir;
     const std::string log_path = dir / "launcher.log";
 };
 

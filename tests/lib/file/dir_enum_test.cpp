@@ -19,7 +19,7 @@ static std::map<std::string, DIR_ENTRY> ListAll(const std::string& path, int fla
 
 TEST(DirEnum, ListsTypesFromTheListingAndDetailsOnRequest)
 {
-    TempDir dir;
+    ScratchDir dir;
     mkdir((dir / "empty").c_str(), 0755);
     WriteFile(dir / "file", "12345");
     symlink("empty", (dir / "link").c_str());
@@ -45,7 +45,7 @@ TEST(DirEnum, ListsTypesFromTheListingAndDetailsOnRequest)
 
 TEST(DirEnum, MissingFolderLogsOnceAndLeavesHandleClosable)
 {
-    TempDir dir;
+    ScratchDir dir;
     LogCapture log(dir);
     DIR_HANDLE dh;
     dh.path = "before";

@@ -23,7 +23,7 @@ TEST(FSCopy, CopiesEveryByteAcrossBufferBoundaries)
                           {"one_byte_past_buffer", 8193, true}, {"many_buffers", 300001, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TempDir dir;
+        ScratchDir dir;
         UmaskGuard mask(022);
         WriteFile(dir / "src", Bytes(c.size), 0700);
         ASSERT_EQ(FSCopy(dir / "src", dir / "dst", c.deleteOrigin, false), 0);
@@ -36,7 +36,7 @@ TEST(FSCopy, CopiesEveryByteAcrossBufferBoundaries)
 // A link lends its own 0777 (less the umask), not the 0750 of the bytes it leads to.
 TEST(FSCopy, PermissionComesFromTheSourceItself)
 {
-    TempDir dir;
+    ScratchDir dir;
     UmaskGuard mask(022);
     WriteFile(dir / "script", "#!/bin/sh\n", 0750);
     symlink("script", (dir / "link").c_str());
@@ -48,7 +48,7 @@ TEST(FSCopy, PermissionComesFromTheSourceItself)
 
 TEST(FSCopy, FullDiskIsTellableFromOtherFailures)
 {
-    TempDir dir;
+    ScratchDir dir;
     LogCapture log(dir);
     WriteFile(dir / "src", Bytes(20000));
     errno = 0;

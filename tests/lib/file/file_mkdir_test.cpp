@@ -3,12 +3,12 @@
 
 TEST(FSMKDir, CreatesOrRefusesAsTheCallerExpects)
 {
-    using Setup = std::function<void(const TempDir&)>;
-    const Setup none = [](const TempDir&) {};
-    const Setup file = [](const TempDir& d) { WriteFile(d / "x", ""); };
-    const Setup folder = [](const TempDir& d) { mkdir((d / "x").c_str(), 0700); };
-    const Setup linkToFolder = [](const TempDir& d) { mkdir((d / "real").c_str(), 0700); symlink("real", (d / "x").c_str()); };
-    const Setup danglingInMiddle = [](const TempDir& d) { mkdir((d / "a").c_str(), 0755); symlink("nowhere", (d / "a/d").c_str()); };
+    using Setup = std::function<void(const ScratchDir&)>;
+    const Setup none = [](const ScratchDir&) {};
+    const Setup file = [](const ScratchDir& d) { WriteFile(d / "x", ""); };
+    const Setup folder = [](const ScratchDir& d) { mkdir((d / "x").c_str(), 0700); };
+    const Setup linkToFolder = [](const ScratchDir& d) { mkdir((d / "real").c_str(), 0700); symlink("real", (d / "x").c_str()); };
+    const Setup danglingInMiddle = [](const ScratchDir& d) { mkdir((d / "a").c_str(), 0755); symlink("nowhere", (d / "a/d").c_str()); };
     // error 0: not checked; logged: the one ERROR record, '|' standing for the full path, "": none.
     struct Case { const char* name; Setup setup; std::string path; bool createParents; int result, error;
                   std::string logged; std::vector<std::string> created; };
@@ -25,7 +25,7 @@ TEST(FSMKDir, CreatesOrRefusesAsTheCallerExpects)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TempDir dir;
+        ScratchDir dir;
         LogCapture log(dir);
         UmaskGuard mask(022);
         c.setup(dir);

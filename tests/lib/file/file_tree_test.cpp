@@ -12,7 +12,7 @@ static void MakeTree(const std::string& root)
 
 TEST(FSRename, RefusesBadArguments)
 {
-    TempDir dir;
+    ScratchDir dir;
     WriteFile(dir / "src", "x");
     EXPECT_EQ(FSRename("", dir / "dst", true), -1);
     EXPECT_EQ(FSRename(dir / "src", "", true), -1);
@@ -28,8 +28,8 @@ TEST(FSRename, RefusesBadArguments)
 
 TEST(FSRename, CrossDeviceFallsBackToCopy)
 {
-    TempDir local;
-    TempDir shm("/dev/shm");
+    ScratchDir local(BUILD_FOLDER);
+    ScratchDir shm("/dev/shm");
     struct stat localStat {}, shmStat {};
     ASSERT_EQ(stat(local.path().c_str(), &localStat) | stat(shm.path().c_str(), &shmStat), 0);
     if (localStat.st_dev == shmStat.st_dev) {
@@ -60,7 +60,7 @@ TEST(FSRename, CrossDeviceFallsBackToCopy)
 
 TEST(FSRemove, RemovesTreesAndLinksButNeverTheirTargets)
 {
-    TempDir dir;
+    ScratchDir dir;
     MakeTree(dir / "tree");
     mkdir((dir / "kept").c_str(), 0755);
     WriteFile(dir / "kept/file", "x");
@@ -79,7 +79,8 @@ TEST(FSRemove, RemovesTreesAndLinksButNeverTheirTargets)
 // a writable parent; a file in a parent nobody may write stays too.
 TEST(FSRemove, UnlistableFolderIsNotReportedRemoved)
 {
-    TempDir dir;
+    SKIP_UNLESS_ROOT();
+    ScratchDir dir;
     const std::string locked = dir / "locked";
     ASSERT_EQ(mkdir(locked.c_str(), 0300) | chown(locked.c_str(), 65534, 65534) | chmod(dir.path().c_str(), 0777), 0);
     EXPECT_EQ(RunInChild([&] { return FSRemove(locked, false); }, true).status, -3);

@@ -5,7 +5,7 @@
 // "is more than" guard cannot be reached on a local file system.
 TEST(Wrappers, LinkTextUpToTheBufferLimit)
 {
-    TempDir dir;
+    ScratchDir dir;
     LogCapture log(dir);
     WriteFile(dir / "file", "x");
     const std::string longest(4095, 'a');

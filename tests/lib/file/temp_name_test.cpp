@@ -5,7 +5,7 @@
 // FSCreateTempPath creates nothing.
 TEST(TempNames, MktempFileAndTempPath)
 {
-    TempDir dir;
+    ScratchDir dir;
     UmaskGuard mask(077);
     std::string path, second;
     ASSERT_EQ(FSMktemp(dir.path(), path) | FSMktemp(dir.path(), second), 0);

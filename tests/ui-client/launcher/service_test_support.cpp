@@ -1,6 +1,5 @@
 #include "service_test_support.h"
 
-#include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -104,19 +103,9 @@ bool Exists(const std::string& path)
 
 int RunAsNobody(const std::function<int()>& body)
 {
-    fflush(nullptr);  // records still buffered here would otherwise be written twice
-    const pid_t child = fork();
-    if (child == 0) {
-        if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0) {
-            _exit(125);
-        }
+    return RunInChild([&body] {
         const int result = body();
         Logger::Destroy();  // flushes this process's records
-        _exit(result);
-    }
-    int status = -1;
-    if (child > 0) {
-        waitpid(child, &status, 0);
-    }
-    return status;
+        return result;
+    }, true).status;
 }

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "child_process.h"
 #include "linux-service.h"
 
 // Opens the protected operations of the service to the tests.
@@ -55,6 +56,6 @@ void WriteFile(const std::string& path, const std::string& content, mode_t mode 
 std::optional<std::string> ReadFile(const std::string& path);
 bool Exists(const std::string& path);
 
-// Runs body in a forked child as uid/gid 65534 and returns its wait status.
-// The body's result is the child's exit status.
+// Runs body in a forked child as uid/gid 65534 and returns its result
+// (-1000 when it did not run to its end).
 int RunAsNobody(const std::function<int()>& body);
