@@ -17,6 +17,13 @@ public:
 
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
+    // Hands the descriptor over, for a caller that must see close's result.
+    int release()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
 
     // The close result is dropped: the operations report read and write
     // failures, never a failed close.

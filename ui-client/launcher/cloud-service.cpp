@@ -4,12 +4,23 @@
 #include <QProcessEnvironment>
 #include <QSettings>
 
-#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "adapter.h"
 #include "extractor.h"
+#include "file-deploy.h"
 #include "file-op.h"
 #include "log.h"
 #include "service-paths.h"
+#include "strtab.h"
 
 namespace {
 
@@ -62,7 +73,8 @@ void ReadVersionGroup(const std::string& path, Service::VersionInfo& version)
 }
 
 // Moves the old copy to the first free backup name. False after the last
-// attempt failed; backup_dir and rename_count then name that attempt.
+// attempt failed; backup_dir and rename_count then name that attempt, and
+// errno holds its failure.
 bool MoveOldCopyAside(const std::string& app_dir, std::string& backup_dir, int& rename_count)
 {
     for (;;) {
@@ -70,8 +82,10 @@ bool MoveOldCopyAside(const std::string& app_dir, std::string& backup_dir, int& 
         if (FSRename(app_dir, backup_dir, false) == 0) {
             return true;
         }
+        const int renameErrno = errno;
         LOG_MSG(L_ERR, service_debug, "failed to backup app from '%s' -> '%s'\n", app_dir.c_str(),
                 backup_dir.c_str());
+        errno = renameErrno;
         if (rename_count + 1 >= MAX_RENAME_COUNT) {
             return false;
         }
@@ -79,15 +93,82 @@ bool MoveOldCopyAside(const std::string& app_dir, std::string& backup_dir, int& 
     }
 }
 
-// Owns a listing so that it is closed on every way out of the copy.
-struct DirListing {
-    DirListing() = default;
-    DirListing(const DirListing&) = delete;
-    DirListing& operator=(const DirListing&) = delete;
-    ~DirListing() { FSCloseDir(handle); }
+// Where the new copy is assembled: beside the private copy, so on its file
+// system, and under a name no backup takes.
+std::string StagingDir(const std::string& app_dir)
+{
+    return app_dir + ".deploying";
+}
 
-    DIR_HANDLE handle;
-};
+// A backup or staging folder the client left read-only inside still has to
+// go, or its name stays taken: opened up and removed again when plain
+// removal fails.
+int RemoveStaleTree(const std::string& path)
+{
+    if (FSRemove(path, false) == 0) {
+        return 0;
+    }
+    FSMakeTreeWritable(path);
+    return FSRemove(path, false);
+}
+
+// Written to disk before it replaces the old copy, so that a power cut after
+// the rename cannot leave a copy of empty files. One syncfs is far cheaper
+// than an fsync per file.
+int SyncFileSystemOf(const std::string& path)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return -1;
+    }
+    const int synced = syncfs(fd);
+    const int syncErrno = errno;
+    close(fd);
+    errno = syncErrno;
+    return synced;
+}
+
+Service::FailureReason ReasonOfDestinationError(int error)
+{
+    if (error == ENOSPC || error == EDQUOT) {
+        return Service::FailureReason::OutOfSpace;
+    }
+    if (error == EACCES || error == EPERM || error == EROFS) {
+        return Service::FailureReason::Permission;
+    }
+    return Service::FailureReason::Other;
+}
+
+void Note(std::vector<std::string>& lines, const char* format, ...) __attribute__((format(printf, 2, 3)));
+void Note(std::vector<std::string>& lines, const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    char* text = nullptr;
+    const int length = vasprintf(&text, format, args);
+    va_end(args);
+    if (length >= 0) {
+        lines.emplace_back(text, static_cast<size_t>(length));
+        free(text);
+    }
+}
+
+void LogPending(std::vector<std::string>& lines)
+{
+    for (const std::string& line : lines) {
+        LOG_MSG(L_ERR, service_debug, "%s", line.c_str());
+    }
+    lines.clear();
+}
+
+// The progress is sent in thousandths: the relay takes ints, a package can
+// hold more bytes than an int counts.
+constexpr int PROGRESS_SCALE = 1000;
+
+// Room left beyond the package's own blocks: 2 % for the file system's
+// metadata, and 16 MiB so that the log and the client can still write.
+constexpr uint64_t SPACE_RESERVE_BYTES = 16u << 20;
+constexpr uint64_t SPACE_MARGIN_DIVISOR = 50;
 
 }  // namespace
 
@@ -134,13 +215,48 @@ void Service::LoadTargetVersion()
             target_version.icon_overlay_version.c_str());
 }
 
+// The private copy is at every moment the old complete copy or the new
+// complete one: the package is copied into a staging folder and synced, and
+// only then the old copy goes aside and the staging folder takes its name.
 int Service::PrepareUserEnv()
 {
     const std::string app_dir = per_user_install_path;
+    const std::string staging_dir = StagingDir(app_dir);
+    last_failure = Failure();
+    pending_errors.clear();
+
+    // What an interrupted run was copying may be partial: never used, only removed.
+    if (RemoveStaleTree(staging_dir) != 0) {
+        const int removeErrno = errno;
+        LOG_MSG(L_ERR, service_debug, "failed to remove the unfinished copy '%s'\n", staging_dir.c_str());
+        NoteFailure(ReasonOfDestinationError(removeErrno), staging_dir);
+        return -1;
+    }
+
+    if (CopyPackage() != 0) {
+        // Space first, then the records: on a full disk they need it.
+        RemoveStaleTree(staging_dir);
+        LogPending(pending_errors);
+        if (!IsFileExist(app_dir, false)) {
+            LOG_MSG(L_ERR, service_debug, "Failed to extract package, and no old installation to rollback\n");
+            return -1;
+        }
+        LOG_MSG(L_ERR, service_debug, "Failed to extract package, rollback to old installation\n");
+        return -1;
+    }
+    if (SyncFileSystemOf(staging_dir) != 0) {
+        const int syncErrno = errno;
+        RemoveStaleTree(staging_dir);
+        LOG_MSG(L_ERR, service_debug, "failed to write '%s' to disk: %s\n", staging_dir.c_str(), strerror(syncErrno));
+        NoteFailure(ReasonOfDestinationError(syncErrno), staging_dir);
+        return -1;
+    }
+
     std::string backup_dir;
     int rename_count = 0;
-
     if (IsFileExist(app_dir, false) && !MoveOldCopyAside(app_dir, backup_dir, rename_count)) {
+        NoteFailure(ReasonOfDestinationError(errno), app_dir);
+        RemoveStaleTree(staging_dir);
         LOG_MSG(L_ERR, service_debug, "failed to backup app from '%s' -> '%s' at max retries, exiting\n",
                 app_dir.c_str(), backup_dir.c_str());
         LOG_MSG(L_ERR, service_debug,
@@ -150,25 +266,68 @@ int Service::PrepareUserEnv()
         return -1;
     }
 
-    if (CopyPackage() != 0) {
-        if (backup_dir.empty()) {
-            LOG_MSG(L_ERR, service_debug, "Failed to extract package, and no old installation to rollback\n");
-            return -1;
+    if (FSRename(staging_dir, app_dir, false) != 0) {
+        const int renameErrno = errno;
+        LOG_MSG(L_ERR, service_debug, "failed to move '%s' into place: %s\n", staging_dir.c_str(),
+                strerror(renameErrno));
+        NoteFailure(ReasonOfDestinationError(renameErrno), app_dir);
+        RemoveStaleTree(staging_dir);
+        if (!backup_dir.empty()) {
+            LOG_MSG(L_ERR, service_debug, "Failed to extract package, rollback to old installation\n");
+            FSRename(backup_dir, app_dir, false);
         }
-        LOG_MSG(L_ERR, service_debug, "Failed to extract package, rollback to old installation\n");
-        // Best effort: nothing better can be done here if either step fails.
-        FSRemove(app_dir, false);
-        FSRename(backup_dir, app_dir, false);
         return -1;
     }
+    // The rename itself must survive a power cut as well.
+    FSFsync(FSParentPath(app_dir));
 
     LOG_MSG(L_INFO, service_debug, "user installation is ready, removing backup app\n");
-    // Also clears the stale backups that blocked earlier attempts; a backup
-    // that is already gone is no failure.
-    for (int i = 0; i <= rename_count; ++i) {
-        FSRemove(GetAppBackupDir(app_dir, i), false);
-    }
+    RemoveDeploymentLeftovers();
     return 0;
+}
+
+// Every backup name, not only those this run tried, so that stale backups
+// cannot use the ten names up one upgrade at a time.
+void Service::RemoveDeploymentLeftovers()
+{
+    const std::string app_dir = per_user_install_path;
+    RemoveStaleTree(StagingDir(app_dir));
+    for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
+        const std::string backup_dir = GetAppBackupDir(app_dir, i);
+        if (IsFileExist(backup_dir, false) && RemoveStaleTree(backup_dir) != 0) {
+            LOG_MSG(L_WARNING, service_debug, "failed to remove the old backup '%s'\n", backup_dir.c_str());
+        }
+    }
+}
+
+int Service::CheckSpaceForPackage()
+{
+    const std::string src = ServicePath("root_resource_path") + "/package/hollowmere";
+    TREE_SIZE size;
+    std::string unreadable;
+    if (FSTreeSize(src, size, unreadable) != 0) {
+        LOG_MSG(L_ERR, service_debug, "cannot read the package at '%s': %s\n", unreadable.c_str(), strerror(errno));
+        NoteFailure(FailureReason::PackageUnreadable, unreadable);
+        return -1;
+    }
+    uint64_t free_bytes = 0;
+    std::string folder;
+    if (FSFreeBytes(FSParentPath(per_user_install_path), free_bytes, folder) != 0) {
+        // Not knowing is no reason to keep the old version: the copy still
+        // fails cleanly if the space runs out.
+        LOG_MSG(L_WARNING, service_debug, "cannot tell the free space for '%s'\n", per_user_install_path.c_str());
+        return 0;
+    }
+    const uint64_t needed = size.disk_bytes + size.disk_bytes / SPACE_MARGIN_DIVISOR + SPACE_RESERVE_BYTES;
+    if (needed <= free_bytes) {
+        return 0;
+    }
+    LOG_MSG(L_ERR, service_debug, "not enough space in '%s' for the new version: %llu bytes needed, %llu bytes free\n",
+            folder.c_str(), static_cast<unsigned long long>(needed), static_cast<unsigned long long>(free_bytes));
+    NoteFailure(FailureReason::OutOfSpace, folder);
+    last_failure.needed_bytes = needed;
+    last_failure.free_bytes = free_bytes;
+    return -1;
 }
 
 int Service::CopyPackage()
@@ -176,50 +335,121 @@ int Service::CopyPackage()
     const std::string src = ServicePath("root_resource_path") + "/package/hollowmere";
     const std::string dst = ServicePath("user_tarnwell_app_path");
     LOG_MSG(L_INFO, service_debug, "copy package:'%s' -> '%s' \n", src.c_str(), dst.c_str());
-    return FSCopyPath(src, dst);
+    LOG_MSG(L_DEBUG, service_debug, "copying into '%s', which takes the place of '%s' once complete\n",
+            StagingDir(dst).c_str(), dst.c_str());
+
+    // The size walk is cheap next to the copy and lets the bar follow the bytes.
+    TREE_SIZE size;
+    std::string unreadable;
+    copy_total_bytes = FSTreeSize(src, size, unreadable) == 0 ? size.data_bytes : 0;
+    copy_done_bytes = 0;
+    copy_permille_sent = -1;
+    Notify_Adapter::GetInstance().UpdateDialogText(StrTable::LoadStr(StrTable::desc_hollowmere_env_upgrading_tarnwell));
+    ReportCopiedBytes(0);
+    return FSCopyPath(src, StagingDir(dst));
 }
 
+void Service::ReportCopiedBytes(uint64_t bytes)
+{
+    copy_done_bytes += bytes;
+    const uint64_t total = copy_total_bytes > 0 ? copy_total_bytes : 1;
+    const int permille = static_cast<int>(std::min<uint64_t>(copy_done_bytes, total) * PROGRESS_SCALE / total);
+    if (permille != copy_permille_sent) {
+        copy_permille_sent = permille;
+        Notify_Adapter::GetInstance().UpdateProgress(PROGRESS_SCALE, permille);
+    }
+}
+
+// The first failure is the cause; the enclosing levels only add their lines.
+void Service::NoteFailure(FailureReason reason, const std::string& folder)
+{
+    if (last_failure.reason != FailureReason::None) {
+        return;
+    }
+    last_failure.reason = reason;
+    last_failure.folder = folder;
+}
+
+int Service::CopyOneFile(const std::string& src, const std::string& dest, int flags, unsigned int mode)
+{
+    COPY_FAILURE failure;
+    if (FSCopyFileData(src, dest, flags, static_cast<mode_t>(mode), failure,
+                       [this](uint64_t bytes) { ReportCopiedBytes(bytes); }) == 0) {
+        return 0;
+    }
+    const bool source = failure.side == CS_SOURCE;
+    if (strcmp(failure.call, "open") == 0) {
+        Note(pending_errors, "CopyFile: open(%s): %s (%d)\n", (source ? src : dest).c_str(), strerror(failure.error),
+             failure.error);
+    } else {
+        Note(pending_errors, "CopyFile: %s: %s (%d)\n", failure.call, strerror(failure.error), failure.error);
+    }
+    if (source) {
+        NoteFailure(FailureReason::PackageUnreadable, src);
+    } else {
+        NoteFailure(ReasonOfDestinationError(failure.error), FSParentPath(dest));
+    }
+    return -1;
+}
+
+// Holds no listing open while it descends: a folder's entries are read whole
+// first, so a deep package cannot run the process out of descriptors. Every
+// entry that is not copied fails the copy: a partial copy must never count.
 int Service::FSCopyPath(const std::string& src, const std::string& dest)
 {
     LOG_MSG(L_DEBUG, service_debug, "copy from '%s' to '%s'\n", src.c_str(), dest.c_str());
 
     FILE_INFO info;
     if (FSStat(src, info, false) < 0) {
-        LOG_MSG(L_ERR, service_debug, "FSCopyPath: failed to stat source '%s'\n", src.c_str());
+        Note(pending_errors, "FSCopyPath: failed to stat source '%s'\n", src.c_str());
+        NoteFailure(FailureReason::PackageUnreadable, src);
         return -1;
     }
     if (!info.isExist) {
-        LOG_MSG(L_ERR, service_debug, "FSCopyPath: source path '%s' does not exist\n", src.c_str());
+        Note(pending_errors, "FSCopyPath: source path '%s' does not exist\n", src.c_str());
+        NoteFailure(FailureReason::PackageUnreadable, src);
         return -1;
     }
     if (info.type != FT_DIR) {
-        return FSCopy(src, dest, false, false) == 0 ? 0 : -1;
+        return CopyOneFile(src, dest, CF_FOLLOW_LINK, 0644);
     }
     if (FSMKDir(dest, true) < 0) {
-        LOG_MSG(L_ERR, service_debug, "FSCopyPath: failed to create dest folder '%s'\n", dest.c_str());
+        const int mkdirErrno = errno;
+        Note(pending_errors, "FSCopyPath: failed to create dest folder '%s'\n", dest.c_str());
+        NoteFailure(ReasonOfDestinationError(mkdirErrno), FSParentPath(dest));
         return -1;
     }
 
-    DirListing listing;
-    if (FSOpenDir(src, 0, listing.handle) < 0) {
-        // An unlistable folder counts as copied; the empty dest folder stays.
-        LOG_MSG(L_WARNING, service_debug, "FSCopyPath: failed to create handle  for src '%s' failed\n", src.c_str());
-        return 0;
+    std::vector<FOLDER_ENTRY> entries;
+    if (FSListFolder(src, entries) != 0) {
+        Note(pending_errors, "FSCopyPath: failed to list '%s': %s\n", src.c_str(), strerror(errno));
+        NoteFailure(FailureReason::PackageUnreadable, src);
+        return -1;
     }
-    DIR_ENTRY entry;
-    // A read error ends the listing like its end does.
-    while (FSReadDir(listing.handle, entry) >= 1) {
-        if (entry.name == "." || entry.name == "..") {
-            continue;
-        }
+    for (const FOLDER_ENTRY& entry : entries) {
         const std::string child_src = src + "/" + entry.name;
         const std::string child_dest = dest + "/" + entry.name;
-        // Links take the file branch, so a link to a folder is never descended.
-        const int copied =
-            entry.type == FT_DIR ? FSCopyPath(child_src, child_dest) : FSCopy(child_src, child_dest, false, true);
+        int copied = -1;
+        switch (entry.type) {
+        case FT_DIR:
+            copied = FSCopyPath(child_src, child_dest);
+            break;
+        case FT_FILE:
+            copied = CopyOneFile(child_src, child_dest, CF_MODE_OF_SOURCE, 0);
+            break;
+        case FT_SLINK:
+            // Copied as the file it leads to, with the link's own mode; a link
+            // to a folder is refused rather than descended.
+            copied = CopyOneFile(child_src, child_dest, CF_FOLLOW_LINK, 0777);
+            break;
+        default:
+            Note(pending_errors, "FSCopyPath: '%s' is neither file, folder nor link\n", child_src.c_str());
+            NoteFailure(FailureReason::PackageUnreadable, child_src);
+            break;
+        }
         if (copied < 0) {
-            LOG_MSG(L_ERR, service_debug, "FSCopyPath: failed to copy from '%s' to '%s'\n", child_src.c_str(),
-                    child_dest.c_str());
+            Note(pending_errors, "FSCopyPath: failed to copy from '%s' to '%s'\n", child_src.c_str(),
+                 child_dest.c_str());
             return -1;
         }
     }

@@ -5,7 +5,10 @@
 #pragma once
 
 #include <QString>
+
+#include <cstdint>
 #include <string>
+#include <vector>
 
 class Service {
 public:
@@ -41,7 +44,8 @@ protected:
     // 0 = success; -1 when the target folder cannot be created, else the
     // extractor's result.
     virtual int ExtractPackage();
-    // The result of FSCopyPath.
+    // The result of FSCopyPath. Copies into the staging folder beside the
+    // private copy, never into the copy itself.
     virtual int CopyPackage();
     virtual void LoadSourceVersion();
     virtual void LoadTargetVersion();
@@ -58,10 +62,31 @@ public:
 protected:
     // 0 = success, -1 = failure.
     int FSCopyPath(const std::string& src, const std::string& dest);
+    // 0 when the package fits on the private copy's file system beside the
+    // current copy; -1 (ERROR logged, last_failure set) when it does not or
+    // cannot be sized. Touches nothing.
+    int CheckSpaceForPackage();
+    // Removes what an interrupted deployment may have left: the staging
+    // folder and every backup name. Only for when the private copy is whole.
+    void RemoveDeploymentLeftovers();
 
     int timeout = 0;
     std::string per_user_install_path;
     VersionInfo target_version;
     VersionInfo source_version;
     Failure last_failure;
+
+private:
+    void ReportCopiedBytes(uint64_t bytes);
+    int CopyOneFile(const std::string& src, const std::string& dest, int flags, unsigned int mode);
+    void NoteFailure(FailureReason reason, const std::string& folder);
+
+    // Progress of the copy, in bytes of file data; sent as per-mille so the
+    // relay's ints never overflow.
+    uint64_t copy_total_bytes = 0;
+    uint64_t copy_done_bytes = 0;
+    int copy_permille_sent = -1;
+    // ERROR records of a failing copy, held until the staging folder is gone:
+    // on a full disk they could not be written before.
+    std::vector<std::string> pending_errors;
 };

@@ -60,7 +60,7 @@ TEST(FSCopy, FullDiskIsTellableFromOtherFailures)
     struct Case { const char* name; std::string from, to, logged; };
     const Case cases[] = {{"missing_source", dir / "missing", dir / "dst", "open(" + (dir / "missing") + "): No such file"},
                           {"missing_target_folder", dir / "src", dir / "no/dst", "open(" + (dir / "no/dst") + "): No such file"},
-                          {"source_is_a_folder", dir.path(), dir / "dst", "read: Is a directory (21)"}};
+                          {"source_is_a_folder", dir.path(), dir / "dst", "open(" + dir.path() + "): Is a directory (21)"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(FSCopy(c.from, c.to, false, false), -1);

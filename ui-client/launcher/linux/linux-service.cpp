@@ -76,6 +76,11 @@ bool LinuxService::IsNeedUpgrade()
     if (!PerUserBinPathExist()) {
         need_upgrade = true;
     }
+    if (!need_upgrade) {
+        // A run killed after the new copy took its place leaves a backup
+        // behind; every start passes here, so that is where it goes.
+        RemoveDeploymentLeftovers();
+    }
     return need_upgrade;
 }
 
@@ -84,8 +89,14 @@ bool LinuxService::PerUserBinPathExist()
     return access(ServicePath("user_tarnwell_ui_path").c_str(), F_OK) == 0;
 }
 
+// The space is checked before the client is stopped: when the package does
+// not fit, the user keeps a running client and an untouched copy.
 int LinuxService::HandlePackageUpgrade()
 {
+    last_failure = Failure();
+    if (CheckSpaceForPackage() != 0) {
+        return -1;
+    }
     if (PerUserBinPathExist()) {
         LOG_MSG(L_DEBUG, service_debug, "local appdata exist\n");
         StopService();
