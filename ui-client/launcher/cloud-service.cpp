@@ -413,7 +413,10 @@ int Service::FSCopyPath(const std::string& src, const std::string& dest)
     if (info.type != FT_DIR) {
         return CopyOneFile(src, dest, CF_FOLLOW_LINK, 0644);
     }
-    if (FSMKDir(dest, true) < 0) {
+    // Below the top the parent was just made: creating its missing parents
+    // would examine every level again, which grows with the cube of the depth.
+    const bool parent_exists = IsFileExist(FSParentPath(dest), false);
+    if (FSMKDir(dest, !parent_exists) < 0) {
         const int mkdirErrno = errno;
         Note(pending_errors, "FSCopyPath: failed to create dest folder '%s'\n", dest.c_str());
         NoteFailure(ReasonOfDestinationError(mkdirErrno), FSParentPath(dest));

@@ -254,18 +254,19 @@ TEST_F(DeployTest, UnreadablePackagePartsFailAsUnprivilegedUser)
 
 // Each level's listing is closed before the next opens: with a descriptor per
 // level a tree deeper than the limit was cut off and still reported copied.
+// A low limit shows that as well as a 1500-level tree under the usual 1024,
+// at a fraction of the time (every call resolves the whole path).
 TEST_F(DeployTest, TreeDeeperThanTheDescriptorLimitIsCopiedWhole)
 {
     std::string deepest = package_dir;
-    fs::create_directories(deepest);
-    for (int level = 0; level < 1500; ++level) {
+    for (int level = 0; level < 300; ++level) {
         deepest += "/d";
-        ASSERT_EQ(mkdir(deepest.c_str(), 0755), 0) << level;  // std::filesystem gives up before this depth
+        ASSERT_EQ(mkdir(deepest.c_str(), 0755), 0) << level;
     }
     WriteFile(deepest + "/bottom", "reached");
 
     const ChildResult child = RunInChild([] {
-        const rlimit few = {48, 48};
+        const rlimit few = {64, 64};
         return setrlimit(RLIMIT_NOFILE, &few) == 0 ? TestService().PrepareUserEnv() : 2;
     });
     EXPECT_EQ(child.status, 0);
