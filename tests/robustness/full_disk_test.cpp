@@ -1,8 +1,10 @@
-// Deploys a package onto a home folder that is a small tmpfs, so that the copy
-// runs out of space half way: the old private copy must come back byte for
-// byte and the log must name what failed. The tmpfs is mounted in a private
-// mount namespace of this test process; where the machine does not allow that
-// (no root, no namespaces), the test is skipped.
+// Deploys a package onto a home folder that is a small tmpfs. When the package
+// does not fit, nothing may change and the client is not stopped; when the
+// space runs out anyway half way (here: the tmpfs has too few inodes, which no
+// free-space figure shows), the old private copy must come back byte for byte
+// and the log must name what failed. The tmpfs is mounted in a private mount
+// namespace of this test process; where the machine does not allow that (no
+// root, no namespaces), the test is skipped.
 #include <gtest/gtest.h>
 
 #include <sched.h>
@@ -23,9 +25,6 @@ using namespace robustness;
 
 namespace {
 
-// Room for the old copy, the log and about half of the new package.
-constexpr long kHomeBytes = 14L << 20;
-
 class FullDiskTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -37,19 +36,23 @@ protected:
         if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
             GTEST_SKIP() << "no private mount namespace here: " << strerror(errno);
         }
-        const std::string options = "size=" + std::to_string(kHomeBytes) + ",mode=0755";
-        if (mount("tmpfs", home.c_str(), "tmpfs", 0, options.c_str()) != 0) {
-            GTEST_SKIP() << "cannot mount a tmpfs as the home folder: " << strerror(errno);
-        }
-        mounted = true;
-
         MakeSyntheticPackage(root + "/package/hollowmere", 0.07, 1300, 1300);
         WriteFile(root + "/INFO", "[Version]\nbuild_version=1300\n");
         WriteFile(root + "/log/launcher.debug", "launcher_debug=7\nservice_debug=7\n");
         InstallLauncher(root);
         MakeSyntheticPackage(tmp.path() + "/old-copy", 0.02, 1200, 1200);
+    }
+
+    // False (and the test skipped) when the tmpfs cannot be mounted.
+    bool MountHome(const std::string& options)
+    {
+        if (mount("tmpfs", home.c_str(), "tmpfs", 0, (options + ",mode=0755").c_str()) != 0) {
+            return false;
+        }
+        mounted = true;
         fs::create_directories(home + "/.Tarnwell");
         fs::copy(tmp.path() + "/old-copy", AppDir(home), fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+        return true;
     }
 
     void TearDown() override
@@ -57,6 +60,19 @@ protected:
         if (mounted) {
             umount2(home.c_str(), MNT_DETACH);
         }
+    }
+
+    // Runs the launcher; the old copy must be in place, alone. Returns the ERROR messages.
+    std::vector<std::string> RunAndKeepOldCopy()
+    {
+        const LauncherResult run = RunLauncher(root, home, tmp.path() + "/run", tmp.path() + "/capture");
+        EXPECT_TRUE(run.exited);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_TRUE(SameBytes(tmp.path() + "/old-copy", AppDir(home)))
+            << Difference(Snapshot(tmp.path() + "/old-copy"), Snapshot(AppDir(home)));
+        EXPECT_FALSE(Exists(AppDir(home) + "_tmp"));
+        EXPECT_FALSE(Exists(AppDir(home) + ".deploying"));
+        return Messages(ReadFile(home + "/.Tarnwell/log/launcher.log").value_or(""), "ERROR");
     }
 
     TempFolder tmp;
@@ -75,24 +91,43 @@ bool AnyLineHas(const std::vector<std::string>& lines, const std::string& a, con
     return false;
 }
 
+std::string Joined(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\n";
+    }
+    return text;
+}
+
 }  // namespace
 
-TEST_F(FullDiskTest, copy_out_of_space_restores_old_copy_and_logs_paths)
+// 14 MiB: room for the old copy and the log, not for the 24 MB package.
+TEST_F(FullDiskTest, package_that_does_not_fit_is_refused_before_anything_changes)
 {
-    const LauncherResult run = RunLauncher(root, home, tmp.path() + "/run", tmp.path() + "/capture");
-    ASSERT_TRUE(run.exited);
-    EXPECT_EQ(run.status, 0);
+    if (!MountHome("size=14m")) {
+        GTEST_SKIP() << "cannot mount a tmpfs as the home folder: " << strerror(errno);
+    }
+    const std::vector<std::string> errors = RunAndKeepOldCopy();
 
-    EXPECT_TRUE(SameBytes(tmp.path() + "/old-copy", AppDir(home)))
-        << Difference(Snapshot(tmp.path() + "/old-copy"), Snapshot(AppDir(home)));
-    EXPECT_FALSE(Exists(AppDir(home) + "_tmp"));
+    EXPECT_TRUE(AnyLineHas(errors, "not enough space in '" + home + "/.Tarnwell' for the new version: ", "bytes free"))
+        << Joined(errors);
+    EXPECT_TRUE(AnyLineHas(errors, "Failed to upgrade package")) << Joined(errors);
+    EXPECT_FALSE(AnyLineHas(errors, "CopyFile:")) << "the copy began";
+}
 
-    const std::string log = ReadFile(home + "/.Tarnwell/log/launcher.log").value_or("");
-    const std::vector<std::string> errors = Messages(log, "ERROR");
-    EXPECT_TRUE(AnyLineHas(errors, "CopyFile: write: No space left on device (28)")) << log;
+// Bytes to spare but only 600 inodes: the copy fails part way through.
+TEST_F(FullDiskTest, copy_out_of_space_restores_old_copy_and_logs_the_cause)
+{
+    if (!MountHome("size=128m,nr_inodes=600")) {
+        GTEST_SKIP() << "cannot mount a tmpfs as the home folder: " << strerror(errno);
+    }
+    const std::vector<std::string> errors = RunAndKeepOldCopy();
+
+    EXPECT_TRUE(AnyLineHas(errors, "No space left on device (28)")) << Joined(errors);
     EXPECT_TRUE(AnyLineHas(errors, "FSCopyPath: failed to copy from '" + root + "/package/hollowmere/",
-                           "' to '" + AppDir(home) + "/"))
-        << log;
-    EXPECT_TRUE(AnyLineHas(errors, "Failed to extract package, rollback to old installation")) << log;
-    EXPECT_TRUE(AnyLineHas(errors, "Failed to upgrade package")) << log;
+                           "' to '" + AppDir(home) + ".deploying/"))
+        << Joined(errors);
+    EXPECT_TRUE(AnyLineHas(errors, "Failed to extract package, rollback to old installation")) << Joined(errors);
+    EXPECT_TRUE(AnyLineHas(errors, "Failed to upgrade package")) << Joined(errors);
 }
