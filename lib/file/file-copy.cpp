@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -78,15 +79,20 @@ int CopyByReadWrite(int in, int out, COPY_FAILURE& failure, const ByteCounter& o
 }
 
 // Both offsets advance with the data, so the fall-back goes on where the
-// range copy stopped.
-int CopyData(int in, int out, COPY_FAILURE& failure, const ByteCounter& on_bytes)
+// range copy stopped. The size the source had when opened ends the loop
+// without one more call to find the end; a file that shrank meanwhile ends
+// it early, one that grew is copied as it was.
+int CopyData(int in, int out, uint64_t size, COPY_FAILURE& failure, const ByteCounter& on_bytes)
 {
-    for (;;) {
-        const ssize_t copied = copy_file_range(in, nullptr, out, nullptr, kRangeChunk, 0);
+    uint64_t done = 0;
+    while (done < size) {
+        const ssize_t copied =
+            copy_file_range(in, nullptr, out, nullptr, static_cast<size_t>(std::min<uint64_t>(size - done, kRangeChunk)), 0);
         if (copied == 0) {
             return 0;
         }
         if (copied > 0) {
+            done += static_cast<uint64_t>(copied);
             if (on_bytes) {
                 on_bytes(static_cast<uint64_t>(copied));
             }
@@ -103,6 +109,7 @@ int CopyData(int in, int out, COPY_FAILURE& failure, const ByteCounter& on_bytes
         const bool destination = error == ENOSPC || error == EDQUOT || error == EFBIG || error == EBADF;
         return Fail(failure, destination ? CS_DESTINATION : CS_SOURCE, destination ? "write" : "read", error);
     }
+    return 0;
 }
 
 }  // namespace
@@ -132,7 +139,7 @@ int FSCopyFileData(const std::string& src, const std::string& dst, int flags, mo
     if (!destination.valid()) {
         return Fail(failure, CS_DESTINATION, "open", errno);
     }
-    if (CopyData(source.get(), destination.get(), failure, on_bytes) < 0) {
+    if (CopyData(source.get(), destination.get(), static_cast<uint64_t>(status.st_size), failure, on_bytes) < 0) {
         return -1;
     }
     // Data that a full disk refuses can surface only at close (NFS, quotas).

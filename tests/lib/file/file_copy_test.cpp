@@ -1,3 +1,4 @@
+#include "file-deploy.h"
 #include "file-op.h"
 #include "../test_support.h"
 
@@ -66,4 +67,52 @@ TEST(FSCopy, FullDiskIsTellableFromOtherFailures)
         EXPECT_EQ(FSCopy(c.from, c.to, false, false), -1);
         EXPECT_EQ(log.Count("ERROR", "CopyFile: " + c.logged), 1);
     }
+}
+
+// Every way the bytes can travel: copy_file_range on one file system, and the
+// read/write fall-back where it refuses (tmpfs to another file system), with
+// each byte counted once for the progress bar.
+TEST(FSCopyFileData, CopiesAndCountsEveryByteOnAndAcrossFileSystems)
+{
+    ScratchDir dir;
+    ScratchDir other("/dev/shm");
+    const size_t size = (9u << 20) + 3;  // past one 8 MiB chunk
+    WriteFile(dir / "src", Bytes(size), 0750);
+    for (const std::string& target : {dir / "dst", other / "dst"}) {
+        SCOPED_TRACE(target);
+        uint64_t counted = 0;
+        COPY_FAILURE failure;
+        ASSERT_EQ(FSCopyFileData(dir / "src", target, CF_MODE_OF_SOURCE, 0, failure,
+                                 [&counted](uint64_t bytes) { counted += bytes; }),
+                  0);
+        EXPECT_EQ(counted, size);
+        EXPECT_EQ(ReadFile(target), Bytes(size));
+        EXPECT_EQ(PermissionsOf(target) & 0700, 0700u);
+    }
+}
+
+// Refused at once and blamed on the source: a FIFO must not block the copy,
+// and a link is only followed when asked.
+TEST(FSCopyFileData, RefusesWhatIsNoRegularFileWithoutBlocking)
+{
+    ScratchDir dir;
+    WriteFile(dir / "file", "x");
+    ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0644), 0);
+    ASSERT_EQ(symlink("file", (dir / "link").c_str()), 0);
+    struct Case { const char* name; std::string src; int flags; int error; };
+    const Case cases[] = {{"fifo", dir / "fifo", 0, EINVAL},
+                          {"device", "/dev/null", CF_FOLLOW_LINK, EINVAL},
+                          {"folder", dir.path(), 0, EISDIR},
+                          {"link_not_followed", dir / "link", 0, ELOOP}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        COPY_FAILURE failure;
+        EXPECT_EQ(FSCopyFileData(c.src, dir / "dst", c.flags, 0644, failure), -1);
+        EXPECT_EQ(failure.side, CS_SOURCE);
+        EXPECT_EQ(failure.error, c.error);
+        EXPECT_FALSE(IsFileExist(dir / "dst", true));
+    }
+    COPY_FAILURE failure;
+    EXPECT_EQ(FSCopyFileData(dir / "link", dir / "dst", CF_FOLLOW_LINK, 0644, failure), 0);
+    EXPECT_EQ(ReadFile(dir / "dst"), "x");
 }
