@@ -138,6 +138,25 @@ TEST_F(DeployTest, StaleBackupsAndUnfinishedCopyAreClearedEvenWhenReadOnly)
     EXPECT_FALSE(Exists(Staging()));
 }
 
+// A run killed after the new copy took its place leaves its backup; the next
+// start finds nothing to upgrade and must still clear it.
+TEST_F(DeployTest, LeftoversGoOnAStartWithNothingToUpgrade)
+{
+    WriteFile(app_dir + "/INFO", "[Version]\nbuild_version=1300\n");
+    WriteFile(ui_program, "ui");
+    WriteFile(root_dir + "/INFO", "[Version]\nbuild_version=1300\n");
+    WriteFile(Backup(0) + "/bin/tarnwell-ui", "old ui");
+    WriteFile(Staging() + "/INFO", "partial");
+    TestService service;
+    service.PreUpgrade();
+
+    EXPECT_FALSE(service.IsNeedUpgrade());
+
+    EXPECT_FALSE(Exists(Backup(0)));
+    EXPECT_FALSE(Exists(Staging()));
+    EXPECT_EQ(ReadFile(ui_program), "ui");
+}
+
 TEST_F(DeployTest, AllTenBackupNamesBlockedLeavesTheOldCopy)
 {
     MakeOldCopy();

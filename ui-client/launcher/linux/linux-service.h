@@ -11,7 +11,8 @@ public:
     ~LinuxService() override;
 
     void StopService() override;
-    // 0 = success, -1 = failure (the result of PrepareUserEnv).
+    // 0 = success; -1 = failure: the package does not fit or cannot be read
+    // (checked before the client is stopped), or PrepareUserEnv failed.
     int HandlePackageUpgrade() override;
     void PostUpgrade() override;
     void PreUpgrade() override;
