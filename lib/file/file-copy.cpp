@@ -142,6 +142,10 @@ int FSCopyFileData(const std::string& src, const std::string& dst, int flags, mo
     if (CopyData(source.get(), destination.get(), static_cast<uint64_t>(status.st_size), failure, on_bytes) < 0) {
         return -1;
     }
+    if (flags & CF_START_WRITEBACK) {
+        // Only a head start for the caller's later sync, which reports failures.
+        sync_file_range(destination.get(), 0, 0, SYNC_FILE_RANGE_WRITE);
+    }
     // Data that a full disk refuses can surface only at close (NFS, quotas).
     if (close(destination.release()) != 0) {
         return Fail(failure, CS_DESTINATION, "close", errno);

@@ -370,10 +370,12 @@ void Service::NoteFailure(FailureReason reason, const std::string& folder)
     last_failure.folder = folder;
 }
 
+// Each file starts on its way to the disk as soon as it is copied, so the
+// sync before the swap waits for what is left rather than for everything.
 int Service::CopyOneFile(const std::string& src, const std::string& dest, int flags, unsigned int mode)
 {
     COPY_FAILURE failure;
-    if (FSCopyFileData(src, dest, flags, static_cast<mode_t>(mode), failure,
+    if (FSCopyFileData(src, dest, flags | CF_START_WRITEBACK, static_cast<mode_t>(mode), failure,
                        [this](uint64_t bytes) { ReportCopiedBytes(bytes); }) == 0) {
         return 0;
     }
