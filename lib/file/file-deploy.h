@@ -26,7 +26,9 @@ struct COPY_FAILURE {
 // Flags of FSCopyFileData.
 constexpr int CF_FOLLOW_LINK = 1;     // a link at src is followed (its target must be a regular file)
 constexpr int CF_MODE_OF_SOURCE = 2;  // dst takes the mode of the opened source, not the mode argument
-constexpr int CF_START_WRITEBACK = 4;  // start writing dst to disk at once, for a caller that syncs later
+// Start writing a dst of 1 MiB or more to disk at once, for a caller that
+// syncs later. Small files are left to that sync, which batches them better.
+constexpr int CF_START_WRITEBACK = 4;
 
 // Receives the bytes of each chunk as it lands.
 using ByteCounter = std::function<void(uint64_t)>;
