@@ -243,10 +243,13 @@ int Service::ExtractPackage()
 
 void Service::RemoveAgedFolders()
 {
-    const std::string aged_app_dir = ServicePath("user_hollowmere_path") + "/app";
+    const std::string legacy_dir = ServicePath("user_hollowmere_path");
+    const std::string aged_app_dir = legacy_dir + "/app";
     LOG_MSG(L_INFO, service_debug, "removing aged app folder %s\n", aged_app_dir.c_str());
+    // Reached from the base folder without following links: a legacy folder
+    // that is a link leads out of the home, and what it points at is not ours.
     // A folder that is missing or cannot be removed is not worth reporting.
-    FSRemove(aged_app_dir, false);
+    FSRemoveBelow(FSParentPath(legacy_dir), aged_app_dir);
 }
 
 void Service::MigrateService()
