@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "client-process.h"
 #include "config.h"
 #include "file-op.h"
 #include "log.h"
@@ -116,6 +117,14 @@ void LinuxService::StopService()
         return;
     }
 
+    // A stale pid file may name any process by now, this launcher included.
+    if (!IsUserClientProcess(pid, per_user_install_path)) {
+        LOG_MSG(L_WARNING, service_debug,
+                "process %d named in pid file '%s' is not this user's client, client taken as not running\n",
+                static_cast<int>(pid), ui_pid_file.c_str());
+        return;
+    }
+
     if (kill(pid, SIGTERM) != 0) {
         const int error = errno;
         if (error == ESRCH) {
@@ -130,8 +139,11 @@ void LinuxService::StopService()
         }
         sleep(STOP_PROBE_INTERVAL_SECONDS);
     }
-    // Nothing more can be done if this fails too.
-    kill(pid, SIGKILL);
+    // The id may have passed to another process during the wait. Nothing more
+    // can be done if the kill fails too.
+    if (IsUserClientProcess(pid, per_user_install_path)) {
+        kill(pid, SIGKILL);
+    }
 }
 
 // Program and argument go separately, so an install path with blanks still
