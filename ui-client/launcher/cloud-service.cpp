@@ -4,6 +4,10 @@
 #include <QProcessEnvironment>
 #include <QSettings>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 
 #include "extractor.h"
@@ -44,9 +48,32 @@ std::string GetAppBackupDir(const std::string& app_dir, int tries)
     return backup_dir + suffix;
 }
 
+// 64 KiB: an INFO file holds a few short lines.
+constexpr off_t MAX_VERSION_FILE_SIZE = 64 * 1024;
+
+// QSettings opens and reads a FIFO or a device at the name until something
+// writes or forever, so the name is first opened without blocking and must be
+// a small plain file. One that cannot be opened is left to QSettings, which
+// fails on it as fast and reads it as empty.
+bool IsReadableVersionFile(const std::string& path)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return true;
+    }
+    struct stat st {};
+    const bool plain = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= MAX_VERSION_FILE_SIZE;
+    close(fd);
+    return plain;
+}
+
 // Fields whose key is missing from the "Version" group keep their value.
 void ReadVersionGroup(const std::string& path, Service::VersionInfo& version)
 {
+    if (!IsReadableVersionFile(path)) {
+        LOG_MSG(L_WARNING, service_debug, "version file '%s' is no small plain file, ignored\n", path.c_str());
+        return;
+    }
     QSettings settings(QString::fromUtf8(path.data(), static_cast<int>(path.size())), QSettings::IniFormat);
     settings.beginGroup(QStringLiteral("Version"));
     const auto take = [&settings](const char* key, std::string& field) {

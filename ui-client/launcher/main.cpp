@@ -1,11 +1,16 @@
 // The launcher's entry: prepares locale, resources, the path registry and the
 // log, refuses to run twice, installs the user's language and font, and hands
 // over to the Launcher until its worker is done. Always exits with status 0.
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <clocale>
 #include <string>
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QString>
 
 #include "cloud-service.h"
@@ -53,6 +58,24 @@ void initializeTarnwellPaths()
     registry->setPath("root_resource_path", QDir::cleanPath(QCoreApplication::applicationDirPath() + "/.."));
 }
 
+// mkdir 0700, or an existing folder left as it is.
+bool makePrivateFolder(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info;
+    return mkdir(name.constData(), 0700) == 0 ||
+           (errno == EEXIST && stat(name.constData(), &info) == 0 && S_ISDIR(info.st_mode));
+}
+
+// The product folder holds the user's paths, history and the launcher's lock,
+// so it and its log folder are the user's alone; the folders above are left
+// to the usual mode.
+bool makeLogFolder(const QString& productFolder)
+{
+    return QDir().mkpath(QFileInfo(productFolder).path()) && makePrivateFolder(productFolder) &&
+           makePrivateFolder(productFolder + "/log");
+}
+
 void initialize_logger()
 {
     UIPathManager* registry = UIPathManager::getInstance();
@@ -60,7 +83,7 @@ void initialize_logger()
     const QString logDir = registry->getPath("user_tarnwell_path") + "/log";
     // Without the folder the logger keeps writing warnings and errors to
     // standard error, which is all a user without a writable home can get.
-    if (!QDir().mkpath(logDir)) {
+    if (!makeLogFolder(registry->getPath("user_tarnwell_path"))) {
         return;
     }
     const std::string logPath = (logDir + "/launcher.log").toUtf8().toStdString();

@@ -113,6 +113,56 @@ TEST(LaunchTest, home_whose_log_folder_cannot_be_made_still_runs_and_reports_on_
     EXPECT_EQ(ReadFile(stage.home + "/.Tarnwell"), "a file where the product folder belongs");
 }
 
+// A FIFO or a device where the launcher reads or logs once hung it for good
+// while it held the single-instance guard; now the start goes on, and so does
+// the next one.
+TEST(LaunchTest, nothing_at_a_users_file_name_stalls_the_start)
+{
+    struct Case {
+        const char* name;
+        const char* path;     // below the home
+        const char* linkTo;   // nullptr: a FIFO
+    };
+    const Case cases[] = {
+        {"fifo_at_the_log", "/.Tarnwell/log/launcher.log", nullptr},
+        {"fifo_at_the_pid_file", "/.Tarnwell/ui.pid", nullptr},
+        {"pid_file_linked_to_dev_zero", "/.Tarnwell/ui.pid", "/dev/zero"},
+        {"fifo_at_the_copys_version_file", "/.Tarnwell/Tarnwell.app/INFO", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const LauncherStage stage(1200, false);
+        const std::string path = stage.home + c.path;
+        fs::create_directories(fs::path(path).parent_path());
+        fs::remove(path);
+        ASSERT_EQ(c.linkTo ? symlink(c.linkTo, path.c_str()) : mkfifo(path.c_str(), 0600), 0);
+
+        const LauncherResult first = stage.Start("first").Wait(15s);
+        const LauncherResult next = stage.Start("next").Wait(15s);
+
+        EXPECT_TRUE(first.exited && first.status == 0) << first.status;
+        EXPECT_TRUE(next.exited && next.status == 0) << next.status;
+        EXPECT_EQ(stage.StartCalls(), "start by package 1300\nstart by package 1300\n");
+    }
+}
+
+// A first start makes the product folder and the log the user's alone.
+TEST(LaunchTest, first_start_keeps_the_users_folder_private)
+{
+    const LauncherStage stage(0, false);
+    umask(022);
+
+    EXPECT_TRUE(stage.Start().Wait().exited);
+
+    const auto mode = [](const std::string& path) {
+        struct stat info {};
+        return stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0u;
+    };
+    EXPECT_EQ(mode(stage.home + "/.Tarnwell"), 0700u);
+    EXPECT_EQ(mode(stage.home + "/.Tarnwell/log"), 0700u);
+    EXPECT_EQ(mode(stage.home + "/.Tarnwell/log/launcher.log"), 0600u);
+}
+
 TEST(SingleInstanceTest, second_start_exits_at_once_and_touches_nothing)
 {
     const LauncherStage stage(1300, true);
