@@ -14,6 +14,7 @@
 #include <QString>
 
 #include "cloud-service.h"
+#include "deployment-guard.h"
 #include "language.h"
 #include "launcher.h"
 #include "log.h"
@@ -106,6 +107,15 @@ void initialize_logger()
             qUtf8Printable(registry->getPath("root_resource_path")));
 }
 
+// The guard lives in the product folder it protects, not in the session, so
+// launchers of every session of the user exclude each other. One that cannot
+// take it may still start the client but must not deploy.
+void takeSingleInstanceGuard(QtSingleApplication& app)
+{
+    app.takeGuard(QFile::encodeName(UIPathManager::getInstance()->getPath("user_tarnwell_path")));
+    SetDeploymentAllowed(app.holdsGuard());
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -114,6 +124,7 @@ int main(int argc, char** argv)
     initialize_resources();
     initializeTarnwellPaths();
     initialize_logger();
+    takeSingleInstanceGuard(app);
 
     if (app.isRunning()) {
         LOG_MSG(L_DEBUG, launcher_debug, "app has already launched, return\n");

@@ -3,8 +3,12 @@
 #include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <algorithm>
 
 #include <chrono>
 #include <filesystem>
@@ -29,10 +33,12 @@ struct LauncherStage : Stage {
         InstallLauncher(root);
         mkdir((folder.path() + "/run").c_str(), 0700);
     }
-    // name tells the captures of several runs on one stage apart.
-    LauncherProcess Start(const std::string& name = "run") const
+    // name tells the captures of several runs on one stage apart; runtime is
+    // the session's runtime folder below the stage.
+    LauncherProcess Start(const std::string& name = "run", const std::string& runtime = "run") const
     {
-        return LauncherProcess(root, home, folder.path() + "/run", folder.path() + "/" + name);
+        mkdir((folder.path() + "/" + runtime).c_str(), 0700);
+        return LauncherProcess(root, home, folder.path() + "/" + runtime, folder.path() + "/" + name);
     }
     std::vector<std::string> Log() const
     {
@@ -109,7 +115,8 @@ TEST(LaunchTest, home_whose_log_folder_cannot_be_made_still_runs_and_reports_on_
     const LauncherResult result = stage.Start().Wait();
 
     EXPECT_TRUE(result.exited && result.status == 0) << result.status;
-    EXPECT_THAT(result.errors, ContainsRegex("\\[ERROR\\].*Failed to upgrade package"));
+    // Without its folder the guard cannot be taken, so nothing is deployed.
+    EXPECT_THAT(result.errors, ContainsRegex("\\[WARNING\\].*single-instance guard not held"));
     EXPECT_EQ(ReadFile(stage.home + "/.Tarnwell"), "a file where the product folder belongs");
 }
 
@@ -190,6 +197,56 @@ TEST(SingleInstanceTest, second_start_exits_at_once_and_touches_nothing)
     EXPECT_TRUE(second.exited && second.status == 0) << second.status;
     EXPECT_TRUE(Exists(stage.home + "/.Hollowmere/app/bin/old"));
     EXPECT_EQ(stage.StartCalls(), "start by copy 1300\n");
+    const std::vector<std::string> log = stage.Log();
+    EXPECT_THAT(log, Contains("DEBUG app has already launched, return").Times(1));
+    EXPECT_THAT(log, Contains("DEBUG running").Times(1));
+}
+
+}  // namespace
+}  // namespace launcher_test
+
+namespace launcher_test {
+namespace {
+
+// Two sessions of one user (a desktop and an ssh login: two runtime folders)
+// start the launcher on one home. The first holds the guard while it waits
+// for a client that ignores SIGTERM, so the second starts in the middle of an
+// upgrade: it must leave, and the copy must be the package's, whole.
+TEST(SingleInstanceTest, second_session_on_the_same_home_leaves_the_upgrade_to_the_first)
+{
+    const LauncherStage stage(1200, true);
+    const std::string client = AppDir(stage.home) + "/package/client.sh";
+    WriteFile(client, "trap '' TERM\nwhile :; do sleep 0.1; done\n", 0755);
+    const pid_t clientPid = fork();
+    if (clientPid == 0) {
+        execl("/bin/sh", "sh", client.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    ASSERT_GT(clientPid, 0);
+    std::thread reaper([clientPid] { waitpid(clientPid, nullptr, 0); });
+    WriteFile(stage.home + "/.Tarnwell/ui.pid", "pid=" + std::to_string(clientPid) + "\n");
+
+    LauncherProcess desktop = stage.Start("desktop", "run-desktop");
+    const auto stopping = [&stage] {
+        const std::vector<std::string> log = stage.Log();
+        return std::find(log.begin(), log.end(), "DEBUG local appdata exist") != log.end();
+    };
+    for (int i = 0; i < 1000 && !stopping(); ++i) {
+        std::this_thread::sleep_for(10ms);
+    }
+    const LauncherResult ssh = stage.Start("ssh", "run-ssh").Wait();
+    const LauncherResult first = desktop.Wait();
+    if (kill(clientPid, 0) == 0) {
+        kill(clientPid, SIGKILL);
+    }
+    reaper.join();
+
+    EXPECT_TRUE(first.exited && first.status == 0) << first.status;
+    EXPECT_TRUE(ssh.exited && ssh.status == 0) << ssh.status;
+    EXPECT_EQ(stage.StartCalls(), "start by package 1300\n");
+    EXPECT_EQ(stage.CopyBuild(), "1300");
+    EXPECT_TRUE(Exists(AppDir(stage.home) + "/bin/tarnwell-ui"));
+    EXPECT_FALSE(Exists(AppDir(stage.home) + "/old-only"));
     const std::vector<std::string> log = stage.Log();
     EXPECT_THAT(log, Contains("DEBUG app has already launched, return").Times(1));
     EXPECT_THAT(log, Contains("DEBUG running").Times(1));
