@@ -28,7 +28,8 @@ namespace {
 
 // A stage with the launcher copied into its package.
 struct LauncherStage : Stage {
-    LauncherStage(int copyBuild, bool debugSwitch) : Stage(copyBuild, debugSwitch, "h\xc3\xb4me")
+    LauncherStage(int copyBuild, bool debugSwitch, const std::string& homeName = "h\xc3\xb4me")
+        : Stage(copyBuild, debugSwitch, homeName)
     {
         InstallLauncher(root);
         mkdir((folder.path() + "/run").c_str(), 0700);
@@ -151,6 +152,21 @@ TEST(LaunchTest, nothing_at_a_users_file_name_stalls_the_start)
         EXPECT_TRUE(next.exited && next.status == 0) << next.status;
         EXPECT_EQ(stage.StartCalls(), "start by package 1300\nstart by package 1300\n");
     }
+}
+
+// Paths are bytes: a home whose name is not UTF-8 gets its copy inside
+// itself, never in the sibling that a lossy decoding names (u + U+FFFD).
+TEST(LaunchTest, home_that_is_not_utf8_gets_its_copy_inside_itself)
+{
+    const LauncherStage stage(1200, true, "u\xff");
+
+    const LauncherResult result = stage.Start().Wait();
+
+    EXPECT_TRUE(result.exited && result.status == 0) << result.status;
+    EXPECT_EQ(stage.CopyBuild(), "1300");
+    EXPECT_EQ(stage.StartCalls(), "start by package 1300\n");
+    EXPECT_FALSE(Exists(stage.folder.path() + "/u\xef\xbf\xbd"));
+    EXPECT_THAT(stage.Log(), Contains("INFO >>> user_hollowmere_path = " + stage.home + "/.Hollowmere"));
 }
 
 // A first start makes the product folder and the log the user's alone.

@@ -1,9 +1,8 @@
 #include "linux-service.h"
 
-#include <QProcess>
-#include <QStringList>
-
 #include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -147,12 +146,21 @@ void LinuxService::StopService()
 }
 
 // Program and argument go separately, so an install path with blanks still
-// runs. The script's status is not examined: the launcher quits either way.
+// runs; the path goes as bytes, which QProcess would re-encode from a QString
+// and so miss a home that is not UTF-8. The script shares the launcher's
+// output and environment, and is waited for. Its status is not examined: the
+// launcher quits either way.
 int LinuxService::LaunchPerUserBin()
 {
-    const std::string script = per_user_install_path + "/package/start-stop";
-    QProcess::execute(QString::fromUtf8(script.data(), static_cast<int>(script.size())),
-                      QStringList{QStringLiteral("start")});
+    std::string script = per_user_install_path + "/package/start-stop";
+    std::string argument = "start";
+    char* const arguments[] = {script.data(), argument.data(), nullptr};
+    pid_t pid = -1;
+    if (posix_spawn(&pid, script.c_str(), nullptr, nullptr, arguments, environ) != 0) {
+        return 0;
+    }
+    while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+    }
     return 0;
 }
 
