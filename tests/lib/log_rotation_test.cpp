@@ -161,16 +161,3 @@ TEST(LogInitializeFailure, RefusesWhatIsNoPlainFileOfItsOwn)
         EXPECT_EQ(c.fifo ? -1 : 0, FileSize(target));
     }
 }
-
-TEST(LogInitialize, NewLogIsReadableByItsOwnerOnly)
-{
-    ScratchDir folder;
-    const std::string path = folder / "launcher.log";
-    const mode_t previous = umask(022);
-    ASSERT_EQ(0, Init(path));
-    umask(previous);
-    Logger::Destroy();
-    struct stat st {};
-    ASSERT_EQ(0, stat(path.c_str(), &st));
-    EXPECT_EQ(0600u, st.st_mode & 07777);
-}
