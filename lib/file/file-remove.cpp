@@ -20,6 +20,9 @@
 namespace {
 
 constexpr int kDirectoryFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY;
+// For folders that are only passed through or removed from: search permission
+// is all that removing an entry needs, so they are not opened for reading.
+constexpr int kPathFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
 
 struct FolderIdentity {
     dev_t device;
@@ -155,7 +158,7 @@ int RemoveTree(int parentFd, const std::string& name, const std::string& path)
         }
         // This level is empty: climb back and remove it. A folder moved away
         // meanwhile has another "..", and the walk stops rather than go astray.
-        const int parent = openat(current.get(), "..", kDirectoryFlags);
+        const int parent = openat(current.get(), "..", kPathFlags | O_NOFOLLOW);
         if (parent < 0) {
             return -3;
         }
@@ -216,7 +219,7 @@ int FSRemove(const std::string& path, bool /*allowundo*/)
     if (name.empty() || name == "." || name == "..") {
         return -1;
     }
-    ScopedFd parent(open(folder.c_str(), kDirectoryFlags & ~O_NOFOLLOW));
+    ScopedFd parent(open(folder.c_str(), kPathFlags));
     if (!parent.valid()) {
         return errno == ENOENT ? 0 : -1;
     }
@@ -235,7 +238,7 @@ int FSRemoveBelow(const std::string& rootPath, const std::string& path)
     if (!FSIsParentFolder(root, path) || path.size() <= root.size() + 1) {
         return -1;
     }
-    ScopedFd current(open(root.c_str(), kDirectoryFlags & ~O_NOFOLLOW));
+    ScopedFd current(open(root.c_str(), kPathFlags));
     if (!current.valid()) {
         return errno == ENOENT ? 0 : -1;
     }
@@ -246,7 +249,10 @@ int FSRemoveBelow(const std::string& rootPath, const std::string& path)
         if (component.empty() || component == ".") {
             continue;
         }
-        const int next = openat(current.get(), component.c_str(), kDirectoryFlags);
+        if (component == "..") {
+            return -1;
+        }
+        const int next = openat(current.get(), component.c_str(), kPathFlags | O_NOFOLLOW);
         if (next < 0) {
             if (errno == ENOENT) {
                 return 0;
