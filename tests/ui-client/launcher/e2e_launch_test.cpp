@@ -161,12 +161,16 @@ TEST(LaunchTest, home_that_is_not_utf8_gets_its_copy_inside_itself)
     const LauncherStage stage(1200, true, "u\xff");
 
     const LauncherResult result = stage.Start().Wait();
+    const LauncherResult next = stage.Start("next").Wait();  // reads the new copy's INFO by its bytes
 
     EXPECT_TRUE(result.exited && result.status == 0) << result.status;
+    EXPECT_TRUE(next.exited && next.status == 0) << next.status;
     EXPECT_EQ(stage.CopyBuild(), "1300");
-    EXPECT_EQ(stage.StartCalls(), "start by package 1300\n");
+    EXPECT_EQ(stage.StartCalls(), "start by package 1300\nstart by package 1300\n");
     EXPECT_FALSE(Exists(stage.folder.path() + "/u\xef\xbf\xbd"));
-    EXPECT_THAT(stage.Log(), Contains("INFO >>> user_hollowmere_path = " + stage.home + "/.Hollowmere"));
+    const std::vector<std::string> log = stage.Log();
+    EXPECT_THAT(log, Contains("INFO >>> user_hollowmere_path = " + stage.home + "/.Hollowmere"));
+    EXPECT_THAT(log, Contains("DEBUG no need to upgrade").Times(1));
 }
 
 // A first start makes the product folder and the log the user's alone.
