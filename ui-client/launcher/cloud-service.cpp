@@ -67,9 +67,12 @@ int OpenVersionFile(const std::string& path, bool& refused)
     struct stat st {};
     refused = fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > MAX_VERSION_FILE_SIZE;
     // QSettings keeps parsed files by name and takes an equal size and time
-    // as "unchanged", so each read needs a descriptor number of its own.
+    // as "unchanged", so each read needs a descriptor number not used before.
     static std::atomic<int> next_number{100};
-    const int numbered = refused ? -1 : fcntl(fd, F_DUPFD_CLOEXEC, next_number++);
+    const int numbered = refused ? -1 : fcntl(fd, F_DUPFD_CLOEXEC, next_number.load());
+    if (numbered >= 0) {
+        next_number = numbered + 1;
+    }
     close(fd);
     return numbered;
 }
