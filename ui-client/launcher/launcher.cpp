@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 
 #include "adapter.h"
+#include "deployment-guard.h"
 #include "dpiinfo.h"
 #include "linux-service.h"
 #include "log.h"
@@ -82,6 +83,9 @@ void Worker::HandleServicce()
     m_service->PreUpgrade();
     if (!m_service->IsNeedUpgrade()) {
         LOG_MSG(L_DEBUG, launcher_debug, "no need to upgrade\n");
+    } else if (!IsDeploymentAllowed()) {
+        // Another launcher may be deploying: start what is there, change nothing.
+        LOG_MSG(L_WARNING, launcher_debug, "single-instance guard not held, the copy is left as it is\n");
     } else {
         emit sigShowMsg();
         if (m_service->HandlePackageUpgrade() == 0) {

@@ -1,6 +1,11 @@
 // The launcher's entry: prepares locale, resources, the path registry and the
 // log, refuses to run twice, installs the user's language and font, and hands
 // over to the Launcher until its worker is done. Always exits with status 0.
+#include <limits.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <clocale>
 #include <string>
 
@@ -9,9 +14,12 @@
 #include <QString>
 
 #include "cloud-service.h"
+#include "deployment-guard.h"
+#include "file-op.h"
 #include "language.h"
 #include "launcher.h"
 #include "log.h"
+#include "nativepath.h"
 #include "qtsingleapplication.h"
 #include "uipathmanager.h"
 
@@ -27,6 +35,19 @@ void initialize_resources()
 {
     setlocale(LC_ALL, "");
     qInitResources_texts();
+}
+
+// The program's folder as the kernel names it: applicationDirPath() decodes
+// it and may rewrite bytes that are not UTF-8.
+QString applicationFolder()
+{
+    char target[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", target, sizeof(target));
+    if (length <= 0 || static_cast<size_t>(length) >= sizeof(target)) {
+        return QCoreApplication::applicationDirPath();
+    }
+    const QByteArray program(target, static_cast<int>(length));
+    return nativePathString(program.left(program.lastIndexOf('/')));
 }
 
 void initializeTarnwellPaths()
@@ -50,37 +71,69 @@ void initializeTarnwellPaths()
     for (const PerUserPath& path : perUserPaths) {
         registry->setPath(path.key, QDir::cleanPath(Service::GetUserInstallPath() + path.suffix));
     }
-    registry->setPath("root_resource_path", QDir::cleanPath(QCoreApplication::applicationDirPath() + "/.."));
+    registry->setPath("root_resource_path", QDir::cleanPath(applicationFolder() + "/.."));
+}
+
+// mkdir 0700, or an existing folder left as it is.
+bool makePrivateFolder(const QString& path)
+{
+    const QByteArray name = nativePathBytes(path);
+    struct stat info;
+    return mkdir(name.constData(), 0700) == 0 ||
+           (errno == EEXIST && stat(name.constData(), &info) == 0 && S_ISDIR(info.st_mode));
+}
+
+// The product folder holds the user's paths, history and the launcher's lock,
+// so it and its log folder are the user's alone; the folders above are left
+// to the usual mode.
+bool makeLogFolder(const QString& productFolder)
+{
+    const std::string parent = FSParentPath(nativePathBytes(productFolder).toStdString());
+    struct stat info;
+    // A home that is a link to a folder is fine; FSMKDir would refuse it.
+    const bool parentExists = stat(parent.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    return (parentExists || FSMKDir(parent, true) == 0) && makePrivateFolder(productFolder) &&
+           makePrivateFolder(productFolder + "/log");
 }
 
 void initialize_logger()
 {
     UIPathManager* registry = UIPathManager::getInstance();
-    const std::string levelPath = (registry->getPath("root_resource_path") + "/log/launcher.debug").toUtf8().toStdString();
+    const std::string levelPath =
+        nativePathBytes(registry->getPath("root_resource_path") + "/log/launcher.debug").toStdString();
     const QString logDir = registry->getPath("user_tarnwell_path") + "/log";
     // Without the folder the logger keeps writing warnings and errors to
     // standard error, which is all a user without a writable home can get.
-    if (!QDir().mkpath(logDir)) {
+    if (!makeLogFolder(registry->getPath("user_tarnwell_path"))) {
         return;
     }
-    const std::string logPath = (logDir + "/launcher.log").toUtf8().toStdString();
+    const std::string logPath = nativePathBytes(logDir + "/launcher.log").toStdString();
     // The result is not examined: a logger that failed stays silent.
     Logger::Initialize(Logger::FILE_LOGGER, logPath, levelPath, LOG_ROTATE_COUNT, Logger::ThreadSafe);
 
     LOG_MSG(L_INFO, launcher_debug, ">>> user_hollowmere_path = %s\n",
-            qUtf8Printable(registry->getPath("user_hollowmere_path")));
+            nativePathBytes(registry->getPath("user_hollowmere_path")).constData());
     LOG_MSG(L_INFO, launcher_debug, ">>> user_hollowmere_app_path = %s\n",
-            qUtf8Printable(registry->getPath("user_hollowmere_app_path")));
+            nativePathBytes(registry->getPath("user_hollowmere_app_path")).constData());
     LOG_MSG(L_INFO, launcher_debug, ">>> user_hollowmere_resource_path = %s\n",
-            qUtf8Printable(registry->getPath("user_hollowmere_resource_path")));
+            nativePathBytes(registry->getPath("user_hollowmere_resource_path")).constData());
     LOG_MSG(L_INFO, launcher_debug, ">>> user_hollowmere_data_path = %s\n",
-            qUtf8Printable(registry->getPath("user_hollowmere_data_path")));
+            nativePathBytes(registry->getPath("user_hollowmere_data_path")).constData());
     LOG_MSG(L_INFO, launcher_debug, ">>> user_hollowmere_working_dir_path = %s\n",
-            qUtf8Printable(registry->getPath("user_hollowmere_working_dir_path")));
+            nativePathBytes(registry->getPath("user_hollowmere_working_dir_path")).constData());
     LOG_MSG(L_INFO, launcher_debug, ">>> user_hollowmere_tarnwell_ui_path = %s\n",
-            qUtf8Printable(registry->getPath("user_hollowmere_tarnwell_ui_path")));
+            nativePathBytes(registry->getPath("user_hollowmere_tarnwell_ui_path")).constData());
     LOG_MSG(L_INFO, launcher_debug, ">>> root_resource_path = %s\n",
-            qUtf8Printable(registry->getPath("root_resource_path")));
+            nativePathBytes(registry->getPath("root_resource_path")).constData());
+}
+
+// The guard lives in the product folder it protects, not in the session, so
+// launchers of every session of the user exclude each other. One that cannot
+// take it may still start the client but must not deploy.
+void takeSingleInstanceGuard(QtSingleApplication& app)
+{
+    app.takeGuard(nativePathBytes(UIPathManager::getInstance()->getPath("user_tarnwell_path")));
+    SetDeploymentAllowed(app.holdsGuard());
 }
 
 }  // namespace
@@ -91,6 +144,7 @@ int main(int argc, char** argv)
     initialize_resources();
     initializeTarnwellPaths();
     initialize_logger();
+    takeSingleInstanceGuard(app);
 
     if (app.isRunning()) {
         LOG_MSG(L_DEBUG, launcher_debug, "app has already launched, return\n");

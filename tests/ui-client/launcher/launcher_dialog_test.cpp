@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "adapter.h"
+#include "deployment-guard.h"
 #include "dpiinfo.h"
 #include "launcher.h"
 #include "launcher_test_support.h"
@@ -211,6 +212,8 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     StrTable::InitStrTable();
+    // As the entry does once it holds the single-instance guard.
+    SetDeploymentAllowed(true);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
