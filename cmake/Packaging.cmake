@@ -32,6 +32,10 @@ foreach(folder LAUNCHER_PACKAGE_DIR LAUNCHER_SYSTEM_DATA_DIR)
     endif()
 endforeach()
 
+# --version prints both.
+target_compile_definitions(launcher_startup PRIVATE
+    LAUNCHER_VERSION="${PROJECT_VERSION}" LAUNCHER_BUILD_NUMBER="${LAUNCHER_BUILD_NUMBER}")
+
 set(LAUNCHER_DEB_NAME tarnwell-client)
 set(LAUNCHER_DEB_VERSION "${PROJECT_VERSION}.${LAUNCHER_BUILD_NUMBER}")
 set(LAUNCHER_ICON_NAME tarnwell-client)

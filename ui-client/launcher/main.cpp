@@ -1,6 +1,7 @@
 // The launcher's entry: prepares locale, resources, the path registry and the
 // log, refuses to run twice, installs the user's language and font, and hands
-// over to the Launcher until its worker is done. Always exits with status 0.
+// over to the Launcher until its worker is done. Always exits with status 0,
+// also for a failed update (told to the user) and without a display.
 #include <clocale>
 #include <string>
 
@@ -12,6 +13,8 @@
 #include "language.h"
 #include "launcher.h"
 #include "log.h"
+#include "options.h"
+#include "platform-choice.h"
 #include "qtsingleapplication.h"
 #include "uipathmanager.h"
 
@@ -87,7 +90,13 @@ void initialize_logger()
 
 int main(int argc, char** argv)
 {
+    // Before anything touches the home: --help and --version change nothing.
+    if (!ShouldLaunch(argc, argv)) {
+        return 0;
+    }
+    PlatformChoice platform;
     QtSingleApplication app(argc, argv, true);
+    platform.Restore();
     initialize_resources();
     initializeTarnwellPaths();
     initialize_logger();

@@ -30,9 +30,9 @@ struct LauncherStage : Stage {
         mkdir((folder.path() + "/run").c_str(), 0700);
     }
     // name tells the captures of several runs on one stage apart.
-    LauncherProcess Start(const std::string& name = "run") const
+    LauncherProcess Start(const std::string& name = "run", const LaunchExtras& extras = {}) const
     {
-        return LauncherProcess(root, home, folder.path() + "/run", folder.path() + "/" + name);
+        return LauncherProcess(root, home, folder.path() + "/run", folder.path() + "/" + name, extras);
     }
     std::vector<std::string> Log() const
     {
@@ -77,6 +77,11 @@ TEST(LaunchTest, each_path_runs_the_sequence_once_and_exits_zero)
         EXPECT_FALSE(Exists(stage.home + "/.Hollowmere/app"));
         const std::vector<std::string> log = stage.Log();
         EXPECT_THAT(log, Contains("ERROR Failed to upgrade package").Times(c.brokenPackage ? 1 : 0));
+        // Offscreen, nobody sees the dialog: standard error carries the sentence.
+        EXPECT_EQ(result.errors.find("Tarnwell Client could not be prepared. Please reinstall it.\n") !=
+                      std::string::npos,
+                  c.brokenPackage)
+            << result.errors;
         if (!c.debugSwitch) {
             EXPECT_THAT(log, Each(AnyOf(StartsWith("ERROR "), StartsWith("WARNING "))));
             continue;
@@ -111,6 +116,72 @@ TEST(LaunchTest, home_whose_log_folder_cannot_be_made_still_runs_and_reports_on_
     EXPECT_TRUE(result.exited && result.status == 0) << result.status;
     EXPECT_THAT(result.errors, ContainsRegex("\\[ERROR\\].*Failed to upgrade package"));
     EXPECT_EQ(ReadFile(stage.home + "/.Tarnwell"), "a file where the product folder belongs");
+}
+
+TEST(LaunchTest, any_display_state_ends_with_the_client_started_in_the_given_environment)
+{
+    struct DisplayCase {
+        const char* name;
+        std::vector<std::string> environment;
+        const char* clientSees;  // QT_QPA_PLATFORM and DBUS_SESSION_BUS_ADDRESS as the client gets them
+    };
+    // Display 93 is assumed unused; the test skips where something listens there.
+    const DisplayCase cases[] = {
+        {"dead_local_x_display", {"DISPLAY=:93"}, "unset unset"},
+        {"dead_tcp_x_display", {"DISPLAY=127.0.0.1:93"}, "unset unset"},
+        {"wayland_only_without_compositor", {"WAYLAND_DISPLAY=wayland-93", "QT_QPA_PLATFORM=wayland"}, "wayland unset"},
+        {"wayland_named_only", {"WAYLAND_DISPLAY=wayland-93"}, "unset unset"},
+        {"unknown_platform_asked_for", {"QT_QPA_PLATFORM=nosuchplugin"}, "nosuchplugin unset"},
+    };
+    if (Exists("/tmp/.X11-unix/X93")) {
+        GTEST_SKIP() << "an X server listens on display 93";
+    }
+    for (const DisplayCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const LauncherStage stage(1300, false);
+        WriteFile(AppDir(stage.home) + "/package/start-stop",
+                  "#!/bin/sh\necho \"${QT_QPA_PLATFORM-unset} ${DBUS_SESSION_BUS_ADDRESS-unset}\" >> \"$HOME/start-calls\"\n",
+                  0755);
+
+        const LauncherResult result = stage.Start("run", {c.environment, {}}).Wait();
+
+        EXPECT_TRUE(result.exited && result.status == 0) << result.status << result.errors;
+        EXPECT_EQ(stage.StartCalls(), std::string(c.clientSees) + "\n");
+    }
+}
+
+TEST(OptionsTest, help_version_and_unknown_options_exit_zero_and_touch_nothing)
+{
+    struct OptionCase {
+        const char* name;
+        std::vector<std::string> arguments;
+        std::vector<std::string> outputHas, errorsHave;
+    };
+    const OptionCase cases[] = {
+        {"help", {"--help"}, {"Usage:", "~/.Tarnwell/log/launcher.log", "log/launcher.debug"}, {}},
+        {"version", {"--version"}, {"tarnwell-launcher ", " (build "}, {}},
+        {"unknown_option", {"--frobnicate"}, {}, {"Usage:"}},
+        {"help_with_more", {"--help", "extra"}, {}, {"Usage:"}},
+    };
+    for (const OptionCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const LauncherStage stage(1200, true);
+
+        const LauncherResult result = stage.Start("run", {{}, c.arguments}).Wait();
+
+        EXPECT_TRUE(result.exited && result.status == 0) << result.status;
+        for (const std::string& text : c.outputHas) {
+            EXPECT_THAT(result.output, HasSubstr(text));
+        }
+        for (const std::string& text : c.errorsHave) {
+            EXPECT_THAT(result.errors, HasSubstr(text));
+        }
+        EXPECT_EQ(result.output.empty(), c.outputHas.empty()) << result.output;
+        EXPECT_EQ(result.errors.empty(), c.errorsHave.empty()) << result.errors;
+        EXPECT_FALSE(Exists(stage.home + "/.Tarnwell/log")) << "a log was written";
+        EXPECT_EQ(stage.CopyBuild(), "1200");
+        EXPECT_EQ(stage.StartCalls(), "");
+    }
 }
 
 TEST(SingleInstanceTest, second_start_exits_at_once_and_touches_nothing)
