@@ -13,7 +13,12 @@ LAUNCHER_PACKAGES=(
     util-linux              # setpriv and unshare in the privilege and mount tests
     dpkg-dev file           # cpack -G DEB: dpkg-shlibdeps, and `file` to find the ELF files
     desktop-file-utils      # desktop-file-validate in the package test
+    lintian                 # the package test lints the .deb
+    appstream               # appstreamcli validate in the package test
 )
+# qtbase5-dev already brings QtDBus (headers and Qt5DBusConfig.cmake) for the
+# desktop notification. scripts/screenshots asks for xvfb, x11-apps and
+# imagemagick itself, as nothing else needs them.
 
 ensure_packages() {
     local missing=()
