@@ -18,6 +18,7 @@
 #include "dpiinfo.h"
 #include "language.h"
 #include "linux-service.h"
+#include "raise-channel.h"
 #include "log.h"
 #include "strtab.h"
 #include "uipathmanager.h"
@@ -158,6 +159,8 @@ Launcher::Launcher()
     // Created here, on the UI thread, so the relay's queued signals land here.
     Notify_Adapter& adapter = Notify_Adapter::GetInstance();
     m_worker = new Worker;
+    m_raiseListener =
+        new RaiseListener(RaiseSocketPath(UIPathManager::getInstance()->getPath("user_tarnwell_path")));
 
     connect(this, &Launcher::sigStart, m_worker, &Worker::HandleServicce);
     connect(m_worker, &Worker::sigShowMsg, this, &Launcher::ShowMsgBox);
@@ -167,12 +170,14 @@ Launcher::Launcher()
     connect(&adapter, &Notify_Adapter::sigUpdateProgress, this, &Launcher::UpdateProgress);
     connect(&adapter, &Notify_Adapter::sigUpdateDialogText, this, &Launcher::SetLabelText);
     connect(m_worker, &Worker::sigUpgradeFailed, this, &Launcher::ShowFailure);
+    connect(m_raiseListener, &RaiseListener::sigRaiseRequested, this, &Launcher::RaiseDialog);
 }
 
 Launcher::~Launcher()
 {
     delete m_worker;
     delete m_progress;
+    delete m_raiseListener;
 }
 
 void Launcher::Run()
@@ -249,6 +254,15 @@ void Launcher::FailureClosed()
     if (m_workerDone) {
         QCoreApplication::quit();
     }
+}
+
+void Launcher::RaiseDialog()
+{
+    if (m_progress == nullptr || !m_progress->isVisible()) {
+        return;
+    }
+    m_progress->raise();
+    m_progress->activateWindow();
 }
 
 void Launcher::UpdateProgress(int total, int steps)

@@ -15,6 +15,7 @@
 #include "failure-text.h"
 
 class QEvent;
+class RaiseListener;
 
 // Hosts the Worker; runs an event loop and nothing else.
 class HandlerThread : public QThread {
@@ -102,6 +103,8 @@ private slots:
     void ShowMsgBox();
     void ShowFailure(const Service::Failure& failure);
     void FailureClosed();
+    // A second launcher asked: bring a shown dialog to the front.
+    void RaiseDialog();
 
 private:
     // Builds the dialog on first use: a start without a deployment never needs it.
@@ -111,6 +114,7 @@ private:
 
     Worker* m_worker = nullptr;
     ProcessingProgressDialog* m_progress = nullptr;
+    RaiseListener* m_raiseListener = nullptr;
     bool m_workerDone = false;
     bool m_failureClosed = false;
 };

@@ -3,6 +3,7 @@
 // on each path of a real run on a staged package, closing attempts included,
 // and the failure texts.
 #include <fcntl.h>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,6 +25,7 @@
 #include "adapter.h"
 #include "dpiinfo.h"
 #include "failure-text.h"
+#include "raise-channel.h"
 #include "launcher.h"
 #include "launcher_test_support.h"
 #include "strtab.h"
@@ -223,6 +225,50 @@ TEST(FailureTextTest, reason_follows_the_sentence_with_folder_and_figures)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(FailureText(c.failure), c.expected);
+    }
+}
+
+TEST(RaiseChannelTest, second_launcher_reaches_the_listener_that_holds_the_folder)
+{
+    struct Case {
+        const char* name;
+        const char* leftAtPath;  // "socket": by a crashed launcher, "file": not ours
+        bool listens;
+    };
+    const Case cases[] = {
+        {"nothing_there", nullptr, true},
+        {"stale_socket_replaced", "socket", true},
+        {"foreign_file_left_alone", "file", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        const QString path = RaiseSocketPath(QString::fromStdString(folder.path()));
+        EXPECT_FALSE(RequestRaise(path)) << "nobody listens yet";
+        const std::string left = c.leftAtPath != nullptr ? c.leftAtPath : "";
+        if (left == "socket") {
+            // Moved aside while it listens, so its end cannot remove it; then put back.
+            {
+                RaiseListener crashed(path);
+                ASSERT_TRUE(crashed.IsListening());
+                ASSERT_EQ(std::rename(path.toUtf8().constData(), (path + ".kept").toUtf8().constData()), 0);
+            }
+            ASSERT_EQ(std::rename((path + ".kept").toUtf8().constData(), path.toUtf8().constData()), 0);
+        } else if (left == "file") {
+            WriteFile(path.toStdString(), "not a socket");
+        }
+        int requests = 0;
+        {
+            RaiseListener listener(path);
+            QObject::connect(&listener, &RaiseListener::sigRaiseRequested, [&] { ++requests; });
+            EXPECT_EQ(listener.IsListening(), c.listens);
+            EXPECT_EQ(RequestRaise(path), c.listens);
+            for (int i = 0; i < 100 && requests == 0 && c.listens; ++i) {
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            }
+        }
+        EXPECT_EQ(requests, c.listens ? 1 : 0);
+        EXPECT_EQ(Exists(path.toStdString()), !c.listens) << "a listener removes its socket; a foreign file stays";
     }
 }
 
