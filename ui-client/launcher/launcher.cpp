@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QStyle>
 #include <QProgressBar>
 #include <QTimer>
 
@@ -143,11 +145,18 @@ ProcessingProgressDialog::ProcessingProgressDialog()
 void ProcessingProgressDialog::ShowFailure(const QString& text)
 {
     m_failed = true;
-    setLabelText(text);
+    // Two sentences and a path outgrow the fixed width: this label wraps.
+    auto* label = new QLabel(text, this);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setLabel(label);
     if (QProgressBar* bar = findChild<QProgressBar*>()) {
         bar->hide();
     }
     setCancelButtonText(StrTable::LoadStr(StrTable::btn_close));
+    const int margin = style()->pixelMetric(QStyle::PM_DefaultTopLevelMargin);
+    const int wrappedHeight = label->heightForWidth(width() - 2 * margin);
+    resize(width(), sizeHint().height() - label->sizeHint().height() + wrappedHeight);
     // New flags take effect when the window is shown again.
     setWindowFlags(kWorkingFlags | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     show();

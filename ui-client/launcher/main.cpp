@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "cloud-service.h"
+#include "font-teardown.h"
 #include "language.h"
 #include "launcher.h"
 #include "log.h"
@@ -115,5 +116,6 @@ int main(int argc, char** argv)
     launcher->Start();
     const int ret = app.exec();
     delete launcher;
+    AvoidFontLoadAtExit();
     return ret;
 }
