@@ -15,6 +15,7 @@ LAUNCHER_PACKAGES=(
     desktop-file-utils      # desktop-file-validate in the package test
     lintian                 # the package test lints the .deb
     appstream               # appstreamcli validate in the package test
+    dbus-daemon             # a private session bus for the desktop notification test
 )
 # qtbase5-dev already brings QtDBus (headers and Qt5DBusConfig.cmake) for the
 # desktop notification. scripts/screenshots asks for xvfb, x11-apps and

@@ -184,6 +184,50 @@ TEST(OptionsTest, help_version_and_unknown_options_exit_zero_and_touch_nothing)
     }
 }
 
+// Waits up to 5 s for a path to appear.
+bool AppearsSoon(const std::string& path)
+{
+    for (int i = 0; i < 500 && !Exists(path); ++i) {
+        std::this_thread::sleep_for(10ms);
+    }
+    return Exists(path);
+}
+
+TEST(NotificationTest, failure_reaches_the_notification_service_of_the_session_bus)
+{
+    if (!Exists("/usr/bin/dbus-daemon")) {
+        GTEST_SKIP() << "dbus-daemon is not installed: no session bus to test with";
+    }
+    struct BusCase {
+        const char* name;
+        bool addressInEnvironment;  // else the bus is the runtime folder's "bus" socket
+    };
+    const BusCase cases[] = {{"bus_named_by_address", true}, {"bus_in_runtime_folder", false}};
+    for (const BusCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const LauncherStage stage(1200, false);
+        fs::create_symlink("/nonexistent/target", stage.root + "/package/hollowmere/bin/broken");
+        const std::string socket = c.addressInEnvironment ? stage.folder.path() + "/bus" : stage.folder.path() + "/run/bus";
+        const std::string address = "DBUS_SESSION_BUS_ADDRESS=unix:path=" + socket;
+        const HelperProcess bus({"/usr/bin/dbus-daemon", "--session", "--nofork", "--nopidfile",
+                                 "--address=unix:path=" + socket},
+                                {"PATH=/usr/bin:/bin"});
+        ASSERT_TRUE(AppearsSoon(socket));
+        const std::string notes = stage.folder.path() + "/notifications";
+        const HelperProcess service({FAKE_NOTIFICATION_SERVER, notes}, {"PATH=/usr/bin:/bin", address});
+        ASSERT_TRUE(AppearsSoon(notes + ".ready"));
+
+        const LauncherResult result =
+            stage.Start("run", {c.addressInEnvironment ? std::vector<std::string>{address} : std::vector<std::string>{}, {}})
+                .Wait();
+
+        EXPECT_TRUE(result.exited && result.status == 0) << result.status;
+        EXPECT_EQ(ReadFile(notes).value_or(""),
+                  "Tarnwell Client|Tarnwell Client could not be prepared. Please reinstall it.|30000\n");
+        EXPECT_EQ(stage.StartCalls(), "start by copy 1200\n");
+    }
+}
+
 TEST(SingleInstanceTest, second_start_exits_at_once_and_touches_nothing)
 {
     const LauncherStage stage(1300, true);

@@ -86,6 +86,38 @@ LauncherResult LauncherProcess::Wait(std::chrono::seconds deadline)
     return result;
 }
 
+HelperProcess::HelperProcess(const std::vector<std::string>& arguments, const std::vector<std::string>& environment)
+{
+    std::vector<std::string> argumentCopies = arguments, environmentCopies = environment;
+    std::vector<char*> argv, envp;
+    for (std::string& argument : argumentCopies) {
+        argv.push_back(argument.data());
+    }
+    for (std::string& variable : environmentCopies) {
+        envp.push_back(variable.data());
+    }
+    argv.push_back(nullptr);
+    envp.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    const int failed = posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed != 0) {
+        m_pid = -1;
+        throw std::runtime_error("cannot start " + arguments[0]);
+    }
+}
+
+HelperProcess::~HelperProcess()
+{
+    if (m_pid > 0) {
+        kill(m_pid, SIGTERM);
+        waitpid(m_pid, nullptr, 0);
+    }
+}
+
 LauncherResult RunLauncher(const std::string& root, const std::string& home, const std::string& runtimeDir,
                            const std::string& captureDir)
 {

@@ -46,6 +46,19 @@ private:
     std::string m_outputPath;
 };
 
+// A helper the test starts (a bus daemon, a fake service) with exactly the
+// given environment, its output discarded; ended by its pid and reaped.
+class HelperProcess {
+public:
+    HelperProcess(const std::vector<std::string>& arguments, const std::vector<std::string>& environment);
+    ~HelperProcess();
+    HelperProcess(const HelperProcess&) = delete;
+    HelperProcess& operator=(const HelperProcess&) = delete;
+
+private:
+    pid_t m_pid = -1;
+};
+
 LauncherResult RunLauncher(const std::string& root, const std::string& home, const std::string& runtimeDir,
                            const std::string& captureDir);
 
