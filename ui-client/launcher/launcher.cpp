@@ -10,8 +10,8 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QStyle>
 #include <QProgressBar>
+#include <QStyle>
 #include <QTimer>
 
 #include "adapter.h"
@@ -20,8 +20,8 @@
 #include "dpiinfo.h"
 #include "language.h"
 #include "linux-service.h"
-#include "raise-channel.h"
 #include "log.h"
+#include "raise-channel.h"
 #include "strtab.h"
 #include "uipathmanager.h"
 
@@ -154,8 +154,9 @@ void ProcessingProgressDialog::ShowFailure(const QString& text)
         bar->hide();
     }
     setCancelButtonText(StrTable::LoadStr(StrTable::btn_close));
-    const int margin = style()->pixelMetric(QStyle::PM_DefaultTopLevelMargin);
-    const int wrappedHeight = label->heightForWidth(width() - 2 * margin);
+    const int margins =
+        style()->pixelMetric(QStyle::PM_LayoutLeftMargin) + style()->pixelMetric(QStyle::PM_LayoutRightMargin);
+    const int wrappedHeight = label->heightForWidth(width() - margins);
     resize(width(), sizeHint().height() - label->sizeHint().height() + wrappedHeight);
     // New flags take effect when the window is shown again.
     setWindowFlags(kWorkingFlags | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
