@@ -3,7 +3,8 @@
 # Each package is named for what uses it, so the list can be checked against the build.
 LAUNCHER_PACKAGES=(
     cmake make g++          # the build itself
-    qtbase5-dev             # find_package(Qt5 Core Gui Widgets)
+    qtbase5-dev             # find_package(Qt5 Core Gui Widgets DBus): it ships the QtDBus headers too
+    libfontconfig-dev       # find_package(Fontconfig): the launcher's font teardown at exit
     qttools5-dev            # find_package(Qt5 LinguistTools): Qt5LinguistToolsConfig.cmake
     qttools5-dev-tools      # lrelease, run by qt5_add_translation
     libarchive-dev          # find_package(LibArchive)
