@@ -1,6 +1,5 @@
 #include "platform-choice.h"
 
-#include <fcntl.h>
 #include <netdb.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -9,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 
@@ -52,11 +52,14 @@ bool UnixSocketAnswers(const QByteArray& path, bool abstractName)
     std::memcpy(address.sun_path + offset, path.constData(), size_t(path.size()));
     const socklen_t length = socklen_t(offsetof(sockaddr_un, sun_path) + offset + path.size() + (abstractName ? 0 : 1));
     const Socket socket_(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    if (socket_.fd() < 0) {
+        return false;
+    }
     int result;
     do {
         result = connect(socket_.fd(), reinterpret_cast<const sockaddr*>(&address), length);
     } while (result != 0 && errno == EINTR);
-    return socket_.fd() >= 0 && result == 0;
+    return result == 0;
 }
 
 bool TcpAnswers(const QByteArray& host, int port)
