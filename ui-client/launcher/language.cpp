@@ -47,7 +47,15 @@ void UseDesktopFont()
     if (candidates.isEmpty()) {
         return;
     }
-    font.setFamily(candidates.first());
+    // Desktop fonts are sans serif; the database lists families by name only.
+    QString family = candidates.first();
+    for (const QString& candidate : candidates) {
+        if (candidate.contains(QLatin1String("Sans"))) {
+            family = candidate;
+            break;
+        }
+    }
+    font.setFamily(family);
     QApplication::setFont(font);
 }
 
