@@ -186,6 +186,11 @@ Launcher::Launcher()
 Launcher::~Launcher()
 {
     delete m_worker;
+    if (m_progress != nullptr) {
+        // The base widget's destructor still sends events, when the dialog
+        // part of the object is gone.
+        m_progress->removeEventFilter(this);
+    }
     delete m_progress;
     delete m_raiseListener;
 }
@@ -229,7 +234,7 @@ bool Launcher::eventFilter(QObject* watched, QEvent* event)
     // stop the deployment, only hide its progress, and the dialog goes away
     // by itself once the worker is done: such requests are ignored (the
     // window offers no close button meanwhile). A failure closes normally.
-    if (watched == m_progress && !m_progress->HasFailed() && IsCloseRequest(event)) {
+    if (watched == m_progress && IsCloseRequest(event) && !m_progress->HasFailed()) {
         event->ignore();
         return true;
     }
