@@ -17,10 +17,11 @@ LAUNCHER_PACKAGES=(
     lintian                 # the package test lints the .deb
     appstream               # appstreamcli validate in the package test
     dbus-daemon             # a private session bus for the desktop notification test
+    xvfb                    # a display for the test of the failure notice that waits to be read
 )
 # qtbase5-dev already brings QtDBus (headers and Qt5DBusConfig.cmake) for the
-# desktop notification. scripts/screenshots asks for xvfb, x11-apps and
-# imagemagick itself, as nothing else needs them.
+# desktop notification. scripts/screenshots asks for x11-apps and imagemagick
+# itself, as nothing else needs them.
 
 ensure_packages() {
     local missing=()

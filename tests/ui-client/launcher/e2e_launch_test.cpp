@@ -228,6 +228,37 @@ TEST(NotificationTest, failure_reaches_the_notification_service_of_the_session_b
     }
 }
 
+TEST(NotificationTest, failure_on_a_display_waits_for_the_user_while_the_client_runs)
+{
+    if (!Exists("/usr/bin/Xvfb")) {
+        GTEST_SKIP() << "Xvfb is not installed: no display to show the dialog on";
+    }
+    std::string display;
+    for (int number = 60; number < 100 && display.empty(); ++number) {
+        if (!Exists("/tmp/.X11-unix/X" + std::to_string(number)) && !Exists("/tmp/.X" + std::to_string(number) + "-lock")) {
+            display = ":" + std::to_string(number);
+        }
+    }
+    ASSERT_FALSE(display.empty());
+    const HelperProcess xServer({"/usr/bin/Xvfb", display, "-nolisten", "tcp"}, {"PATH=/usr/bin:/bin"});
+    ASSERT_TRUE(AppearsSoon("/tmp/.X11-unix/X" + display.substr(1)));
+    const LauncherStage stage(1200, false);
+    fs::create_symlink("/nonexistent/target", stage.root + "/package/hollowmere/bin/broken");
+    const LaunchExtras onDisplay{{"DISPLAY=" + display}, {}};
+
+    LauncherProcess first = stage.Start("first", onDisplay);
+    ASSERT_TRUE(AppearsSoon(stage.home + "/start-calls")) << "the failure held the client back";
+    const auto started = std::chrono::steady_clock::now();
+    const LauncherResult second = stage.Start("second", onDisplay).Wait();
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 5s);
+    const LauncherResult firstResult = first.Wait(2s);
+
+    EXPECT_TRUE(second.exited && second.status == 0) << second.status;
+    EXPECT_FALSE(firstResult.exited) << "the failure notice did not wait to be read";
+    EXPECT_THAT(firstResult.errors, HasSubstr("Tarnwell Client could not be prepared. Please reinstall it."));
+    EXPECT_EQ(stage.StartCalls(), "start by copy 1200\n");
+}
+
 TEST(SingleInstanceTest, second_start_exits_at_once_and_touches_nothing)
 {
     const LauncherStage stage(1300, true);
