@@ -228,7 +228,7 @@ TEST(NotificationTest, failure_reaches_the_notification_service_of_the_session_b
     }
 }
 
-TEST(NotificationTest, failure_on_a_display_waits_for_the_user_while_the_client_runs)
+TEST(FailureNoticeTest, on_a_display_waits_for_the_user_while_the_client_runs)
 {
     if (!Exists("/usr/bin/Xvfb")) {
         GTEST_SKIP() << "Xvfb is not installed: no display to show the dialog on";
