@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QTranslator>
@@ -81,7 +82,13 @@ protected:
         auto* dialog = qobject_cast<ProcessingProgressDialog*>(watched);
         if (dialog != nullptr && event->type() == QEvent::Show) {
             shown.emplace_back(dialog->value(), dialog->labelText());
-            QTimer::singleShot(0, [this, dialog] { m_onShown(dialog); });
+            // Tied to the watcher and the dialog: dropped when either is gone first.
+            QPointer<QProgressDialog> shownDialog(dialog);
+            QTimer::singleShot(0, this, [this, shownDialog] {
+                if (shownDialog) {
+                    m_onShown(shownDialog);
+                }
+            });
         }
         return false;
     }
