@@ -32,6 +32,10 @@ foreach(folder LAUNCHER_PACKAGE_DIR LAUNCHER_SYSTEM_DATA_DIR)
     endif()
 endforeach()
 
+# --version prints both.
+target_compile_definitions(launcher_startup PRIVATE
+    LAUNCHER_VERSION="${PROJECT_VERSION}" LAUNCHER_BUILD_NUMBER="${LAUNCHER_BUILD_NUMBER}")
+
 set(LAUNCHER_DEB_NAME tarnwell-client)
 set(LAUNCHER_DEB_VERSION "${PROJECT_VERSION}.${LAUNCHER_BUILD_NUMBER}")
 set(LAUNCHER_ICON_NAME tarnwell-client)
@@ -69,6 +73,9 @@ configure_file(${packaging_source}/postinst.in ${packaging_binary}/control/posti
 configure_file(${packaging_source}/postrm.in ${packaging_binary}/control/postrm @ONLY
     FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 configure_file(${packaging_source}/changelog.in ${packaging_binary}/changelog @ONLY)
+string(TIMESTAMP LAUNCHER_RELEASE_DATE "%Y-%m-%d" UTC)
+configure_file(${packaging_source}/tarnwell-client.metainfo.xml.in
+    ${packaging_binary}/com.tarnwell.client.metainfo.xml @ONLY)
 configure_file(${packaging_source}/tarnwell-launcher.1.in ${packaging_binary}/tarnwell-launcher.1 @ONLY)
 
 # Debian wants the changelog and the manual page compressed, without a time stamp (-n).
@@ -92,6 +99,14 @@ add_custom_command(OUTPUT ${payload_info}
         -P ${packaging_source}/stamp-build-number.cmake
     DEPENDS ${packaging_source}/stamp-build-number.cmake ${packaging_binary}/INFO ${payload_info_depends}
     COMMENT "Stamping build ${LAUNCHER_BUILD_NUMBER} into the payload's INFO")
+# The scalable menu icon, the same drawing as the PNGs.
+set(scalable_icon ${packaging_binary}/hicolor/scalable/${LAUNCHER_ICON_NAME}.svg)
+add_custom_command(OUTPUT ${scalable_icon}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${packaging_binary}/hicolor/scalable
+    COMMAND draw-icon svg ${scalable_icon}
+    DEPENDS draw-icon
+    COMMENT "Drawing the scalable menu icon")
+list(APPEND drawn_icons ${scalable_icon})
 add_custom_target(package-files ALL DEPENDS ${drawn_icons} ${compressed_docs} ${payload_info})
 
 # Debian links its programs with full RELRO; lintian reports a launcher without it.
@@ -121,6 +136,8 @@ foreach(size IN LISTS icon_sizes)
     install(FILES ${packaging_binary}/hicolor/${size}x${size}/${LAUNCHER_ICON_NAME}.png
         DESTINATION ${LAUNCHER_SYSTEM_DATA_DIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
+install(FILES ${scalable_icon} DESTINATION ${LAUNCHER_SYSTEM_DATA_DIR}/icons/hicolor/scalable/apps)
+install(FILES ${packaging_binary}/com.tarnwell.client.metainfo.xml DESTINATION ${LAUNCHER_SYSTEM_DATA_DIR}/metainfo)
 install(FILES ${packaging_binary}/tarnwell-launcher.1.gz DESTINATION ${LAUNCHER_SYSTEM_DATA_DIR}/man/man1)
 install(FILES ${packaging_source}/copyright ${packaging_binary}/changelog.gz
     DESTINATION ${LAUNCHER_SYSTEM_DATA_DIR}/doc/${LAUNCHER_DEB_NAME})
@@ -162,6 +179,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${LAUNCHER_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The Wayland platform plugin for Wayland-only sessions (without it the
+# launcher runs offscreen there), and fonts for the Chinese, Japanese, Korean
+# and Thai texts, which common desktop fonts do not cover.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qtwayland5, fonts-noto-cjk, fonts-thai-tlwg")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${packaging_binary}/control/postinst ${packaging_binary}/control/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -63,7 +63,9 @@ void CheckFile(const uint8_t* data, size_t size)
     const int result = config.read(g_path);
     Require(result == 0 || result == -1);
     if (result == -1) {
-        Require(config.begin() == config.end());
+        // A file past 64 KiB is refused unread, leaving the map as it was;
+        // otherwise -1 is a malformed line, which empties it.
+        Require(size > 64 * 1024 ? config["preset"] == "kept only on success" : config.begin() == config.end());
         return;
     }
     for (const auto& entry : config) {

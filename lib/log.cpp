@@ -1,5 +1,6 @@
 #include "log.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <syslog.h>
 
@@ -13,7 +14,7 @@
 namespace {
 
 // 5 MiB: rotate before the file grows past what a support engineer can open.
-constexpr int kRotateSize = 5242880;
+constexpr int64_t kRotateSize = 5242880;
 
 // Both sized by the log format; longer names are cut, not overflowed.
 constexpr size_t kTimestampBufferSize = 512;
@@ -48,7 +49,7 @@ Logger::InitConfig::InitConfig()
 Logger::InitConfig Logger::config;
 std::unordered_map<std::string, int> Logger::log_level;
 FILE* Logger::log_fp = stderr;
-int* Logger::log_size = nullptr;
+int64_t* Logger::log_size = nullptr;
 std::string Logger::log_path;
 pthread_mutex_t* Logger::log_lock = nullptr;
 uint64_t* Logger::log_rotated_count_shared = nullptr;
@@ -113,7 +114,7 @@ int Logger::Initialize(InitConfig& init_config)
     if (log_path.empty()) {
         return -1;
     }
-    FILE* fp = fopen(log_path.c_str(), "a");
+    FILE* fp = OpenLogFile(log_path);
     if (fp == nullptr) {
         return -1;
     }
@@ -289,7 +290,7 @@ void Logger::DestroyFileLock() {}
 void Logger::InitializeSharedData()
 {
     if (log_size == nullptr) {
-        log_size = new (std::nothrow) int(0);
+        log_size = new (std::nothrow) int64_t(0);
     }
     if (log_rotated_count_shared == nullptr) {
         log_rotated_count_shared = new (std::nothrow) uint64_t(0);
@@ -304,7 +305,7 @@ void Logger::DestroySharedData()
     log_rotated_count_shared = nullptr;
 }
 
-int Logger::GetFileSize(const std::string& path)
+int64_t Logger::GetFileSize(const std::string& path)
 {
     struct stat st {};
     if (stat(path.c_str(), &st) != 0) {
@@ -312,7 +313,34 @@ int Logger::GetFileSize(const std::string& path)
         PrintToFilePointer("stat(%s): %s (%d)\n", path.c_str(), strerror(error), error);
         return 0;
     }
-    return static_cast<int>(st.st_size);
+    return static_cast<int64_t>(st.st_size);
+}
+
+// Opens for appending, 0600 for a new file: the log holds the user's paths and
+// history. O_NONBLOCK, then the type check, so that a FIFO or device planted
+// at the log's name is refused instead of blocking the start for good. A
+// process run as root never follows a final link, which would let the owner of
+// the home point a root-owned write anywhere.
+FILE* Logger::OpenLogFile(const std::string& path)
+{
+    int flags = O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    if (geteuid() == 0) {
+        flags |= O_NOFOLLOW;
+    }
+    const int fd = open(path.c_str(), flags, 0600);
+    if (fd < 0) {
+        return nullptr;
+    }
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || fcntl(fd, F_SETFL, O_APPEND) != 0) {
+        close(fd);
+        return nullptr;
+    }
+    FILE* fp = fdopen(fd, "a");
+    if (fp == nullptr) {
+        close(fd);
+    }
+    return fp;
 }
 
 void Logger::ReloadLogFile()
@@ -327,7 +355,7 @@ void Logger::ReloadLogFile()
         fclose(log_fp);
         log_fp = nullptr;
     }
-    FILE* fp = fopen(log_path.c_str(), "a");
+    FILE* fp = OpenLogFile(log_path);
     if (fp == nullptr) {
         return;
     }
@@ -366,7 +394,7 @@ int Logger::Rotate()
     if (rename(log_path.c_str(), NumberedLogPath(log_path, 0).c_str()) != 0) {
         return -1;
     }
-    FILE* fp = fopen(log_path.c_str(), "a");
+    FILE* fp = OpenLogFile(log_path);
     if (fp == nullptr) {
         return -1;
     }

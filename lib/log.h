@@ -68,7 +68,8 @@ private:
     static void DestroyFileLock();
     static void InitializeSharedData();
     static void DestroySharedData();
-    static int GetFileSize(const std::string& path);
+    static int64_t GetFileSize(const std::string& path);
+    static FILE* OpenLogFile(const std::string& path);
     static void ReloadLogFile();
     static int RotateIfFileBig(int write_size);
     static int Rotate();
@@ -76,7 +77,7 @@ private:
     static InitConfig config;
     static std::unordered_map<std::string, int> log_level;
     static FILE* log_fp;
-    static int* log_size;
+    static int64_t* log_size;  // 64 bits: a log past 2 GiB must still rotate
     static std::string log_path;
     static pthread_mutex_t* log_lock;
     static uint64_t* log_rotated_count_shared;

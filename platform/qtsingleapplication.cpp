@@ -9,7 +9,6 @@
 #include <cstdlib>
 
 #include <QByteArray>
-#include <QFileInfo>
 
 namespace {
 
@@ -59,21 +58,13 @@ void restorePlatform()
     savedPlatform = SavedPlatform();
 }
 
-QByteArray lockFilePath()
-{
-    const char* runtimeDir = std::getenv("XDG_RUNTIME_DIR");
-    const QByteArray folder = (runtimeDir != nullptr && runtimeDir[0] == '/') ? runtimeDir : "/tmp";
-    // The uid is in the name so that users sharing /tmp never meet.
-    return folder + '/' + QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() +
-           '-' + QByteArray::number(static_cast<unsigned>(geteuid())) + ".lock";
-}
-
 // A descriptor for the lock file, or -1 when it cannot be used safely.
 int openLockFile(const QByteArray& path)
 {
     // O_CLOEXEC: the started client must not carry the guard on after we exit.
-    // O_NOFOLLOW: a planted symbolic link in /tmp must not redirect us.
-    const int fd = open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    // O_NOFOLLOW and O_NONBLOCK: a link or a FIFO at the name must not
+    // redirect or stall us; the type is checked once it is open.
+    const int fd = open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0600);
     if (fd < 0) {
         return -1;
     }
@@ -91,8 +82,12 @@ QtSingleApplication::QtSingleApplication(int& argc, char** argv, bool guiEnabled
     : QApplication(choosePlatform(argc, guiEnabled), argv)
 {
     restorePlatform();
+}
 
-    const int fd = openLockFile(lockFilePath());
+void QtSingleApplication::takeGuard(const QByteArray& folder)
+{
+    m_guardFilePath = folder + "/launcher.lock";
+    const int fd = openLockFile(m_guardFilePath);
     if (fd < 0) {
         return;
     }
@@ -108,6 +103,11 @@ QtSingleApplication::QtSingleApplication(int& argc, char** argv, bool guiEnabled
     close(fd);
 }
 
+QByteArray QtSingleApplication::guardFilePath() const
+{
+    return m_guardFilePath;
+}
+
 QtSingleApplication::~QtSingleApplication()
 {
     // The file stays: removing it would race with an instance that just
@@ -120,4 +120,9 @@ QtSingleApplication::~QtSingleApplication()
 bool QtSingleApplication::isRunning() const
 {
     return m_otherInstance;
+}
+
+bool QtSingleApplication::holdsGuard() const
+{
+    return m_lockFd >= 0;
 }

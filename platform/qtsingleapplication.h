@@ -1,9 +1,9 @@
 // The application object that also knows whether another instance of the
-// program already runs for the same user. Scope: one instance per user
-// (effective uid), per runtime folder ($XDG_RUNTIME_DIR, else /tmp) and per
-// application name (the executable's file name); the guard is the lock file
-// "<runtime folder>/<application name>-<uid>.lock". Instances of other users
-// never count, nor do programs the instance starts.
+// program already works on the same folder. The guard is the lock file
+// "launcher.lock" in the folder the caller names (the user's product folder),
+// so it protects that folder from every session of the user, also from other
+// machines sharing the home over NFS, where flock works as on a local disk.
+// Programs the instance starts never inherit it.
 #pragma once
 
 #include <QApplication>
@@ -20,14 +20,24 @@ public:
     QtSingleApplication(int& argc, char** argv, bool guiEnabled);
     ~QtSingleApplication() override;
 
-    // True when another instance held the guard at construction. The guard is
-    // a lock the kernel drops when its holder dies, so a crashed instance never
-    // blocks the next start. A lock file that cannot be used safely (owned by
-    // someone else, a symbolic link, a missing runtime folder) counts as "not
-    // running": a start is never refused because of somebody else's file.
+    // Tries once, without waiting, to take the guard in folder, which must
+    // exist. Call before isRunning() and holdsGuard().
+    void takeGuard(const QByteArray& folder);
+    // The lock file's path; empty before takeGuard().
+    QByteArray guardFilePath() const;
+
+    // True when another instance holds the guard. The guard is a lock the
+    // kernel drops when its holder dies, so a crashed instance never blocks
+    // the next start.
     bool isRunning() const;
+    // True when this instance holds the guard: only then may it change what the
+    // guard protects. A lock file that cannot be used (a link, not a plain
+    // file, not the user's own, a file system without locks) leaves both this
+    // and isRunning() false: the start goes on but must not change anything.
+    bool holdsGuard() const;
 
 private:
+    QByteArray m_guardFilePath;
     // The lock file's descriptor while this instance holds the guard, else -1.
     int m_lockFd = -1;
     bool m_otherInstance = false;

@@ -3,7 +3,8 @@
 # Each package is named for what uses it, so the list can be checked against the build.
 LAUNCHER_PACKAGES=(
     cmake make g++          # the build itself
-    qtbase5-dev             # find_package(Qt5 Core Gui Widgets)
+    qtbase5-dev             # find_package(Qt5 Core Gui Widgets DBus): it ships the QtDBus headers too
+    libfontconfig-dev       # find_package(Fontconfig): the launcher's font teardown at exit
     qttools5-dev            # find_package(Qt5 LinguistTools): Qt5LinguistToolsConfig.cmake
     qttools5-dev-tools      # lrelease, run by qt5_add_translation
     libarchive-dev          # find_package(LibArchive)
@@ -13,7 +14,14 @@ LAUNCHER_PACKAGES=(
     util-linux              # setpriv and unshare in the privilege and mount tests
     dpkg-dev file           # cpack -G DEB: dpkg-shlibdeps, and `file` to find the ELF files
     desktop-file-utils      # desktop-file-validate in the package test
+    lintian                 # the package test lints the .deb
+    appstream               # appstreamcli validate in the package test
+    dbus-daemon             # a private session bus for the desktop notification test
+    xvfb                    # a display for the test of the failure notice that waits to be read
 )
+# qtbase5-dev already brings QtDBus (headers and Qt5DBusConfig.cmake) for the
+# desktop notification. scripts/screenshots asks for x11-apps and imagemagick
+# itself, as nothing else needs them.
 
 ensure_packages() {
     local missing=()

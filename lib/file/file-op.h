@@ -74,8 +74,16 @@ int FSCopy(const std::string& src, const std::string& dst, bool isDelOrigin, boo
 // 0; -1 empty argument; -2 source missing or unexaminable; -3 failed;
 // -100 name too long.
 int FSRename(const std::string& from, const std::string& to, bool do_case_check);
+// Removes a file, a link (never its target) or a folder tree, staying on the
+// tree's file system: a mount point inside it is left alone and fails the
+// removal, which stops at the first entry that stays.
 // 0 removed or already missing; -1 empty or unexaminable path; -3 failed.
 int FSRemove(const std::string& path, bool allowundo);
+// FSRemove for a path below root, reached from root without following any
+// link: a link on the way leads out of root, so nothing is removed (-3).
+// Links in root itself are followed. Codes as FSRemove; -1 also for a path
+// that is not below root.
+int FSRemoveBelow(const std::string& root, const std::string& path);
 // 0; 1 file does not exist; -1.
 int FSFsync(const std::string& path);
 int FSUTime(const std::string& path, time_t atime, time_t mtime);

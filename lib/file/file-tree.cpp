@@ -1,5 +1,5 @@
-// Moving and removing whole paths. Moves use rename where possible and copy
-// across file systems; neither operation ever follows a link.
+// Moving whole paths: rename where possible, a copy across file systems; a
+// link is never followed.
 #include <dirent.h>
 
 #include <cerrno>
@@ -41,26 +41,6 @@ int MoveDirectoryAcrossDevices(const std::string& from, const std::string& to, b
     return remove(from.c_str()) == 0 ? 0 : -3;
 }
 
-// Empties the folder, stopping at the first entry that stays.
-int RemoveEntries(const std::string& path)
-{
-    ScopedDir dir(opendir(path.c_str()));
-    if (dir.get() == nullptr) {
-        // The folder is still there: callers take 0 as "gone", so an unlistable
-        // folder must fail like any other removal that left something behind.
-        return -3;
-    }
-    while (const dirent* entry = readdir(dir.get())) {
-        if (IsDotOrDotDot(entry->d_name)) {
-            continue;
-        }
-        if (FSRemove(path + "/" + entry->d_name, false) != 0) {
-            return -3;
-        }
-    }
-    return 0;
-}
-
 }  // namespace
 
 int FSRename(const std::string& from, const std::string& to, bool do_case_check)
@@ -94,22 +74,4 @@ int FSRename(const std::string& from, const std::string& to, bool do_case_check)
         // Links, devices, pipes and sockets are not recreated on the other side.
         return -3;
     }
-}
-
-int FSRemove(const std::string& path, bool /*allowundo*/)
-{
-    if (path.empty()) {
-        return -1;
-    }
-    FILE_INFO info;
-    if (GetFileInfo(path, info) < 0) {
-        return -1;
-    }
-    if (!info.isExist) {
-        return 0;
-    }
-    if (info.type == FT_DIR && RemoveEntries(path) != 0) {
-        return -3;
-    }
-    return remove(path.c_str()) == 0 ? 0 : -3;
 }

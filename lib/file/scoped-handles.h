@@ -37,6 +37,11 @@ public:
         fd_ = -1;
         errno = savedErrno;
     }
+    void reset(int fd)
+    {
+        reset();
+        fd_ = fd;
+    }
 
 private:
     int fd_;

@@ -44,6 +44,7 @@ TEST_F(LogRotationTest, RotatesAfterTheRecordThatPassesTheLimit)
         {"one_past_exactly_5242880", kLimit - 20, 2, kLimit + 20, 0},
         {"six_mb_file_after_first_record", 6 * 1024 * 1024, 1, 6 * 1024 * 1024 + 20, 0},
         {"six_mb_file_second_record_in_new_file", 6 * 1024 * 1024, 2, 6 * 1024 * 1024 + 20, 20},
+        {"past_2_gib_after_first_record", (off_t{1} << 31) + 100, 1, (off_t{1} << 31) + 120, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -127,5 +128,36 @@ TEST(LogInitializeFailure, LoggerStaysSilent)
         EXPECT_EQ(0, child.status);
         EXPECT_EQ("", child.stderr_text);
         EXPECT_TRUE(fs::is_empty(folder.path()));
+    }
+}
+
+// What sits at the log's name decides nothing but the result: a FIFO or a link
+// is refused at once (the child's alarm bounds a hang) and nothing is written
+// through it.
+TEST(LogInitializeFailure, RefusesWhatIsNoPlainFileOfItsOwn)
+{
+    struct Case { const char* name; bool fifo; };
+    // The link case only means something for root, who must not follow it.
+    const Case cases[] = {{"fifo_at_log_path", true}, {"link_at_log_path_as_root", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!c.fifo) {
+            SKIP_UNLESS_ROOT();
+        }
+        ScratchDir folder;
+        const std::string path = folder / "launcher.log";
+        const std::string target = folder / "elsewhere";
+        if (c.fifo) {
+            ASSERT_EQ(0, mkfifo(path.c_str(), 0600));
+        } else {
+            WriteFile(target, "");
+            ASSERT_EQ(0, symlink(target.c_str(), path.c_str()));
+        }
+        const ChildResult child = RunInChild([&path] {
+            alarm(5);
+            return Init(path) == -1 ? 0 : 11;
+        });
+        EXPECT_EQ(0, child.status);
+        EXPECT_EQ(c.fifo ? -1 : 0, FileSize(target));
     }
 }

@@ -3,7 +3,8 @@
 # installation would hold; then runs the unpacked launcher as a fresh user and
 # checks that it deploys the payload and starts the client, that a second start
 # leaves the deployed copy alone because the builds match, and that the debug
-# switch works where the support instructions put it.
+# switch works where the support instructions put it. lintian, desktop-file-validate
+# and appstreamcli must find nothing to report where they are installed.
 # Usage: package_test.sh CPACK BUILD_DIR PACKAGE_DIR SYSTEM_DATA_DIR SYSTEM_BIN_DIR BUILD_NUMBER
 set -euo pipefail
 
@@ -110,6 +111,16 @@ field() {
 grep -q '^ Tarnwell keeps the files' "$work/control" || fail "no long description"
 [[ "$(field Depends)" == *libqt5widgets5* ]] || fail "Depends lacks the Qt Widgets library: $(field Depends)"
 [[ "$(field Depends)" == *libarchive13* ]] || fail "Depends lacks libarchive: $(field Depends)"
+for recommended in qtwayland5 fonts-noto-cjk fonts-thai-tlwg; do
+    [[ "$(field Recommends)" == *"$recommended"* ]] || fail "Recommends lacks $recommended: $(field Recommends)"
+done
+
+if command -v lintian >/dev/null 2>&1; then
+    # Info and pedantic tags are advice; errors and warnings fail the package.
+    lintian --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
+else
+    echo "note: lintian not installed, package not linted"
+fi
 
 dpkg-deb --contents "$deb" >"$work/contents"
 awk '$2 != "root/root" { print; bad = 1 } END { exit bad }' "$work/contents" || fail "entries not owned by root"
@@ -156,6 +167,17 @@ else
 fi
 [ "$(ini_value "$desktop" Exec)" = "$package_dir/bin/tarnwell-launcher" ] || fail "Exec does not run the launcher"
 [ "$(ini_value "$desktop" Icon)" = tarnwell-client ] || fail "Icon names no installed icon"
+[ "$(ini_value "$desktop" StartupWMClass)" = tarnwell-launcher ] || fail "StartupWMClass is not the launcher's window class"
+grep -q '<svg ' "$root$data_dir/icons/hicolor/scalable/apps/tarnwell-client.svg" || fail "no scalable icon"
+metainfo=$root$data_dir/metainfo/com.tarnwell.client.metainfo.xml
+[ -f "$metainfo" ] || fail "no AppStream metainfo"
+grep -q '<launchable type="desktop-id">tarnwell-client.desktop</launchable>' "$metainfo" \
+    || fail "the metainfo does not launch the menu entry"
+if command -v appstreamcli >/dev/null 2>&1; then
+    appstreamcli validate --no-net --pedantic "$metainfo" || fail "appstreamcli rejects the metainfo"
+else
+    echo "note: appstreamcli not installed, metainfo checked by keys only"
+fi
 for key in Name GenericName Comment Categories StartupNotify; do
     [ -n "$(ini_value "$desktop" "$key")" ] || fail "desktop entry lacks $key"
 done

@@ -6,7 +6,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -77,24 +80,51 @@ protected:
     // Qt wants a private runtime folder, else it makes its own under /tmp.
     Environment user(const std::string& name) const
     {
-        fs::create_directory(root / name);
-        fs::permissions(root / name, fs::perms::owner_all, fs::perm_options::replace);
-        return {{"XDG_RUNTIME_DIR", (root / name).string()}, {"HOME", (root / name).string()}};
+        return session(name, name);
+    }
+    Environment session(const std::string& home, const std::string& runtime) const
+    {
+        for (const std::string& name : {home, runtime}) {
+            fs::create_directory(root / name);
+            fs::permissions(root / name, fs::perms::owner_all, fs::perm_options::replace);
+        }
+        return {{"XDG_RUNTIME_DIR", (root / runtime).string()}, {"HOME", (root / home).string()}};
     }
 
     fs::path root;
 };
 
-// Another HOME and XDG_RUNTIME_DIR is another user's session, never blocked. SIGKILL
-// leaves no chance to clean up: the next start must still go on.
-TEST_F(SingleInstanceTest, second_start_sees_the_first_until_it_is_killed)
+// The guard belongs to the home (the helper takes it in $HOME), not to the
+// session: a start from another runtime folder (an ssh, cron or su session)
+// sees the first; another home never does. SIGKILL leaves no chance to clean
+// up: the next start must still go on.
+TEST_F(SingleInstanceTest, second_start_on_the_same_home_sees_the_first_until_it_is_killed)
 {
-    const Helper first = start("hold", user("a"));
-    EXPECT_EQ(first.report.substr(0, 9), "running=0");
-    EXPECT_EQ(check(user("a")).substr(0, 9), "running=1");
-    EXPECT_EQ(check(user("b")).substr(0, 9), "running=0");
+    const Helper first = start("hold", session("a", "a-desktop"));
+    EXPECT_EQ(first.report.substr(0, 17), "running=0 guard=1");
+    EXPECT_EQ(check(session("a", "a-desktop")).substr(0, 17), "running=1 guard=0");
+    EXPECT_EQ(check(session("a", "a-ssh")).substr(0, 17), "running=1 guard=0");
+    EXPECT_EQ(check(user("b")).substr(0, 17), "running=0 guard=1");
     reap(first.pid, true);
-    EXPECT_EQ(check(user("a")).substr(0, 9), "running=0");
+    EXPECT_EQ(check(session("a", "a-ssh")).substr(0, 17), "running=0 guard=1");
+}
+
+// A lock file that cannot be used is nobody's guard: the start goes on (not
+// "running") but must not change anything (no guard), and never waits.
+TEST_F(SingleInstanceTest, unusable_lock_file_fails_closed)
+{
+    struct Case { const char* name; std::function<void(const fs::path&)> plant; };
+    const Case cases[] = {
+        {"fifo", [](const fs::path& lock) { mkfifo(lock.c_str(), 0600); }},
+        {"folder", [](const fs::path& lock) { fs::create_directory(lock); }},
+        {"link", [](const fs::path& lock) { fs::create_symlink(lock.parent_path() / "elsewhere", lock); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Environment environment = user(c.name);
+        c.plant(root / c.name / "launcher.lock");
+        EXPECT_EQ(check(environment).substr(0, 17), "running=0 guard=0");
+    }
 }
 
 TEST_F(SingleInstanceTest, child_left_running_does_not_block_the_next_start)
@@ -103,7 +133,7 @@ TEST_F(SingleInstanceTest, child_left_running_does_not_block_the_next_start)
     ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
     const Helper first = start("spawn", user("a"));
     pid_t child = 0;
-    ASSERT_EQ(sscanf(first.report.c_str(), "running=0 platform=%*s env=%*s child=%d", &child), 1) << first.report;
+    ASSERT_EQ(sscanf(first.report.c_str(), "running=0 guard=1 platform=%*s env=%*s child=%d", &child), 1) << first.report;
     EXPECT_EQ(check(user("a")).substr(0, 9), "running=0");
     reap(child, true);
     prctl(PR_SET_CHILD_SUBREAPER, 0);
@@ -121,6 +151,6 @@ TEST_F(SingleInstanceTest, platform_falls_back_to_offscreen_and_environment_is_k
         SCOPED_TRACE(c.name);
         Environment environment = user("a");
         environment.insert({{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", c.givenPlatform}});  // "": unset
-        EXPECT_EQ(check(environment, c.option), std::string("running=0 ") + c.expected);
+        EXPECT_EQ(check(environment, c.option), std::string("running=0 guard=1 ") + c.expected);
     }
 }

@@ -5,9 +5,11 @@
 #include <QSettings>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
@@ -55,21 +57,61 @@ std::string GetAppBackupDir(const std::string& app_dir, int tries)
     return backup_dir + suffix;
 }
 
+// 64 KiB: an INFO file holds a few short lines.
+constexpr off_t MAX_VERSION_FILE_SIZE = 64 * 1024;
+
+// The INFO file opened by us, for QSettings to read through /proc/self/fd:
+// opened without blocking and accepted only as a small plain file, because
+// QSettings would wait for ever on a FIFO or device at the name; and reached
+// by its bytes, which QSettings' own path encoding may rewrite. -1 when it
+// cannot be opened (it then reads as empty) or is refused.
+int OpenVersionFile(const std::string& path, bool& refused)
+{
+    refused = false;
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return -1;
+    }
+    struct stat st {};
+    refused = fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > MAX_VERSION_FILE_SIZE;
+    // QSettings keeps parsed files by name and takes an equal size and time
+    // as "unchanged", so each read needs a descriptor number not used before.
+    static std::atomic<int> next_number{100};
+    const int numbered = refused ? -1 : fcntl(fd, F_DUPFD_CLOEXEC, next_number.load());
+    if (numbered >= 0) {
+        next_number = numbered + 1;
+    }
+    close(fd);
+    return numbered;
+}
+
 // Fields whose key is missing from the "Version" group keep their value.
 void ReadVersionGroup(const std::string& path, Service::VersionInfo& version)
 {
-    QSettings settings(QString::fromUtf8(path.data(), static_cast<int>(path.size())), QSettings::IniFormat);
-    settings.beginGroup(QStringLiteral("Version"));
-    const auto take = [&settings](const char* key, std::string& field) {
-        const QString name = QString::fromLatin1(key);
-        if (settings.contains(name)) {
-            field = Utf8(settings.value(name).toString());
-        }
-    };
-    take("major_version", version.major_version);
-    take("minor_version", version.minor_version);
-    take("build_version", version.build_version);
-    take("icon_overlay_version", version.icon_overlay_version);
+    bool refused = false;
+    const int fd = OpenVersionFile(path, refused);
+    if (refused) {
+        LOG_MSG(L_WARNING, service_debug, "version file '%s' is no small plain file, ignored\n", path.c_str());
+        return;
+    }
+    if (fd < 0) {
+        return;
+    }
+    {
+        QSettings settings(QStringLiteral("/proc/self/fd/%1").arg(fd), QSettings::IniFormat);
+        settings.beginGroup(QStringLiteral("Version"));
+        const auto take = [&settings](const char* key, std::string& field) {
+            const QString name = QString::fromLatin1(key);
+            if (settings.contains(name)) {
+                field = Utf8(settings.value(name).toString());
+            }
+        };
+        take("major_version", version.major_version);
+        take("minor_version", version.minor_version);
+        take("build_version", version.build_version);
+        take("icon_overlay_version", version.icon_overlay_version);
+    }
+    close(fd);
 }
 
 // Moves the old copy to the first free backup name. False after the last
@@ -179,17 +221,21 @@ void Service::SetTimeout(int timeout)
     this->timeout = timeout;
 }
 
+// Both values are kernel paths taken as bytes: Qt's own decoding rewrites
+// bytes that are not UTF-8, and the copy would land in a sibling folder.
 QString Service::GetUserInstallPath()
 {
+    const QByteArray home = qgetenv("HOME");
+    const QString home_path = home.isEmpty() ? QDir::homePath() : nativePathString(home);
     if (!IsUOSDesktop()) {
-        return QDir::homePath();
+        return home_path;
     }
-    const QString data_home = QProcessEnvironment::systemEnvironment().value(QStringLiteral("XDG_DATA_HOME"));
-    LOG_MSG(L_DEBUG, service_debug, "user install path is %s\n", data_home.toUtf8().constData());
+    const QByteArray data_home = qgetenv("XDG_DATA_HOME");
+    LOG_MSG(L_DEBUG, service_debug, "user install path is %s\n", data_home.constData());
     if (data_home.isEmpty()) {
-        return QDir::homePath();
+        return home_path;
     }
-    return data_home;
+    return nativePathString(data_home);
 }
 
 void Service::LoadSourceVersion()
@@ -478,10 +524,13 @@ int Service::ExtractPackage()
 
 void Service::RemoveAgedFolders()
 {
-    const std::string aged_app_dir = ServicePath("user_hollowmere_path") + "/app";
+    const std::string legacy_dir = ServicePath("user_hollowmere_path");
+    const std::string aged_app_dir = legacy_dir + "/app";
     LOG_MSG(L_INFO, service_debug, "removing aged app folder %s\n", aged_app_dir.c_str());
+    // Reached from the base folder without following links: a legacy folder
+    // that is a link leads out of the home, and what it points at is not ours.
     // A folder that is missing or cannot be removed is not worth reporting.
-    FSRemove(aged_app_dir, false);
+    FSRemoveBelow(FSParentPath(legacy_dir), aged_app_dir);
 }
 
 void Service::MigrateService()
@@ -491,20 +540,20 @@ void Service::MigrateService()
         QDir::toNativeSeparators(paths->getPath(QStringLiteral("user_hollowmere_path")));
     const QString app_path = QDir::toNativeSeparators(paths->getPath(QStringLiteral("user_tarnwell_path")));
 
-    if (!IsFileExist(Utf8(app_path), true) && FSMKDir(Utf8(app_path), true) < 0) {
+    if (!IsFileExist(PathBytes(app_path), true) && FSMKDir(PathBytes(app_path), true) < 0) {
         LOG_MSG(L_ERR, service_debug, "Failed to create Tarnwell folder\n");
         return;
     }
 
-    const std::string old_data = Utf8(QDir::toNativeSeparators(hollowmere_app_path + QStringLiteral("/data")));
-    const std::string new_data = Utf8(QDir::toNativeSeparators(app_path + QStringLiteral("/data")));
+    const std::string old_data = PathBytes(QDir::toNativeSeparators(hollowmere_app_path + QStringLiteral("/data")));
+    const std::string new_data = PathBytes(QDir::toNativeSeparators(app_path + QStringLiteral("/data")));
     if (IsFileExist(old_data, true) && FSRename(old_data, new_data, true) < 0) {
         LOG_MSG(L_ERR, service_debug, "Failed to move data to Tarnwell folder\n");
         // The legacy folder still holds the user's only copy of the data.
         return;
     }
 
-    const std::string legacy_dir = Utf8(hollowmere_app_path);
+    const std::string legacy_dir = PathBytes(hollowmere_app_path);
     if (IsFileExist(legacy_dir, true) && FSRemove(legacy_dir, false) < 0) {
         LOG_MSG(L_ERR, service_debug, "Failed to remove old .Hollowmere folder\n");
     }

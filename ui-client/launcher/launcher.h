@@ -2,7 +2,9 @@
 // the installation service's sequence exactly once, a small progress dialog
 // shows a deployment while it lasts, and the Launcher ends the application
 // when the worker reports that it is done. The UI thread only reacts to what
-// the worker reports through queued signals.
+// the worker reports through queued signals. A failed deployment is told on
+// the dialog (with a Close button), on standard error and as a desktop
+// notification, while the old client starts all the same.
 #pragma once
 
 #include <QObject>
@@ -10,8 +12,10 @@
 #include <QString>
 #include <QThread>
 
+#include "failure-text.h"
+
 class QEvent;
-class Service;
+class RaiseListener;
 
 // Hosts the Worker; runs an event loop and nothing else.
 class HandlerThread : public QThread {
@@ -39,6 +43,8 @@ signals:
     void sigShowMsg();
     void sigUpdateProgress(int total, int steps);
     void sigSetLabelText(const QString& label);
+    // Emitted before the client is started, so telling never delays it.
+    void sigUpgradeFailed(const Service::Failure& failure);
 
 private slots:
     // Runs on the worker thread: the whole service sequence, once.
@@ -54,11 +60,20 @@ private:
 
 // The fixed look of the one window the program shows, all set up by the
 // constructor; the Launcher then removes the cancel button and the modality.
+// While work runs it has no close button (closing would not stop the work);
+// ShowFailure turns it into a message the user closes.
 class ProcessingProgressDialog : public QProgressDialog {
     Q_OBJECT
 
 public:
     ProcessingProgressDialog();
+
+    // Replaces the bar by the text and a Close button, and shows the dialog.
+    void ShowFailure(const QString& text);
+    bool HasFailed() const { return m_failed; }
+
+private:
+    bool m_failed = false;
 };
 
 class Launcher : public QObject {
@@ -86,8 +101,20 @@ private slots:
     void UpdateProgress(int total, int steps);
     void SetLabelText(const QString& label);
     void ShowMsgBox();
+    void ShowFailure(const Service::Failure& failure);
+    void FailureClosed();
+    // A second launcher asked: bring a shown dialog to the front.
+    void RaiseDialog();
 
 private:
+    // Builds the dialog on first use: a start without a deployment never needs it.
+    ProcessingProgressDialog* Dialog();
+    // True when somebody can see the dialog (not on the offscreen platform).
+    static bool DisplayVisible();
+
     Worker* m_worker = nullptr;
     ProcessingProgressDialog* m_progress = nullptr;
+    RaiseListener* m_raiseListener = nullptr;
+    bool m_workerDone = false;
+    bool m_failureClosed = false;
 };

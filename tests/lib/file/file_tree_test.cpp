@@ -1,3 +1,7 @@
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+
 #include "file-op.h"
 #include "../test_support.h"
 
@@ -90,4 +94,56 @@ TEST(FSRemove, UnlistableFolderIsNotReportedRemoved)
     chmod(dir.path().c_str(), 0755);
     EXPECT_EQ(RunInChild([&] { return FSRemove(dir / "file", false); }, true).status, -3);
     EXPECT_TRUE(IsFileExist(dir / "file", true));
+}
+
+// A tree far deeper than the descriptors a process may hold is removed whole.
+TEST(FSRemove, DepthIsNotBoundByTheDescriptorLimit)
+{
+    ScratchDir dir;
+    std::string deepest = dir / "tree";
+    for (int level = 0; level < 200; ++level, deepest += "/d") {
+        ASSERT_EQ(mkdir(deepest.c_str(), 0755), 0);
+    }
+    WriteFile(deepest + "file", "x");
+    const ChildResult child = RunInChild([&] {
+        const struct rlimit few = {32, 32};
+        setrlimit(RLIMIT_NOFILE, &few);
+        return FSRemove(dir / "tree", false);
+    });
+    EXPECT_EQ(child.status, 0);
+    EXPECT_FALSE(IsFileExist(dir / "tree", true));
+}
+
+// A file system mounted inside the tree is left whole and the removal fails,
+// also a bind mount of the tree's own file system, which has the same device
+// number; in a private mount namespace, so nothing outside the child sees it.
+TEST(FSRemove, MountPointInsideTheTreeIsLeftAlone)
+{
+    SKIP_UNLESS_ROOT();
+    struct Case { const char* name; bool bind; };
+    const Case cases[] = {{"tmpfs", false}, {"bind_mount_of_the_same_file_system", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScratchDir dir;
+        MakeTree(dir / "tree");
+        const std::string mountPoint = dir / "tree/sub/mounted";
+        ASSERT_EQ(mkdir(mountPoint.c_str(), 0755) | mkdir((dir / "bound").c_str(), 0755), 0);
+        constexpr int kCannotMount = 50;
+        const ChildResult child = RunInChild([&] {
+            const bool mounted =
+                unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                (c.bind ? mount((dir / "bound").c_str(), mountPoint.c_str(), nullptr, MS_BIND, nullptr)
+                        : mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=1m")) == 0;
+            if (!mounted) {
+                return kCannotMount;
+            }
+            std::ofstream(mountPoint + "/kept") << "x";
+            const int result = FSRemove(dir / "tree", false);
+            return result != -3 ? 1 : ReadFile(mountPoint + "/kept") == "x" ? 0 : 2;
+        });
+        if (child.status == kCannotMount) {
+            GTEST_SKIP() << "mounting is not allowed here (no private mount namespace)";
+        }
+        EXPECT_EQ(child.status, 0);
+    }
 }

@@ -1,26 +1,33 @@
 // The Launcher in process, on the offscreen platform (the tests need no
-// display): the dialog's look, the progress arithmetic, and what the user sees
-// on each path of a real run on a staged package, closing attempts included.
+// display): the dialog's look, the progress arithmetic, what the user sees
+// on each path of a real run on a staged package, closing attempts included,
+// and the failure texts.
 #include <fcntl.h>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QTranslator>
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <thread>
 #include <ostream>
 #include <utility>
 #include <vector>
 
 #include "adapter.h"
+#include "deployment-guard.h"
 #include "dpiinfo.h"
+#include "failure-text.h"
+#include "raise-channel.h"
 #include "launcher.h"
 #include "launcher_test_support.h"
 #include "strtab.h"
@@ -31,8 +38,9 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 namespace launcher_test {
 namespace {
 
-const QString kInitializing = "Tarnwell Client is initializing...";
+const QString kUpdating = "Updating to the new version...";
 const QString kReady = "Tarnwell Client is ready.";
+const QString kFailed = "Tarnwell Client could not be prepared. Please reinstall it.";
 using Snapshots = std::vector<std::pair<int, QString>>;  // value and label
 
 // Points the path registry at the stage, as start-up does for an installation.
@@ -59,29 +67,35 @@ ProcessingProgressDialog* Dialog()
     return nullptr;
 }
 
-// Records value and label of the dialog each time it appears, then calls
-// onShown from the event loop.
+// Records value and label of the launcher's dialog each time it appears
+// (it is built only on the way), then calls onShown from the event loop.
 class ShowWatcher : public QObject {
 public:
-    ShowWatcher(QProgressDialog* dialog, std::function<void()> onShown) : m_onShown(std::move(onShown))
+    explicit ShowWatcher(std::function<void(QProgressDialog*)> onShown) : m_onShown(std::move(onShown))
     {
-        dialog->installEventFilter(this);
+        QCoreApplication::instance()->installEventFilter(this);
     }
     Snapshots shown;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Show) {
-            auto* dialog = static_cast<QProgressDialog*>(watched);
+        auto* dialog = qobject_cast<ProcessingProgressDialog*>(watched);
+        if (dialog != nullptr && event->type() == QEvent::Show) {
             shown.emplace_back(dialog->value(), dialog->labelText());
-            QTimer::singleShot(0, m_onShown);
+            // Tied to the watcher and the dialog: dropped when either is gone first.
+            QPointer<QProgressDialog> shownDialog(dialog);
+            QTimer::singleShot(0, this, [this, shownDialog] {
+                if (shownDialog) {
+                    m_onShown(shownDialog);
+                }
+            });
         }
         return false;
     }
 
 private:
-    std::function<void()> m_onShown;
+    std::function<void(QProgressDialog*)> m_onShown;
 };
 
 TEST(DialogTest, new_dialog_has_its_fixed_look_and_shows_relayed_progress)
@@ -89,15 +103,18 @@ TEST(DialogTest, new_dialog_has_its_fixed_look_and_shows_relayed_progress)
     Stage stage(0, false);
     UsePaths(stage);
     Launcher launcher;
+    EXPECT_EQ(Dialog(), nullptr) << "built before anything needs it";
+    Notify_Adapter::GetInstance().UpdateProgress(1, 0);
     ProcessingProgressDialog* dialog = Dialog();
     ASSERT_NE(dialog, nullptr);
 
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->windowTitle(), "Tarnwell Client");
-    EXPECT_EQ(dialog->labelText(), kInitializing);
+    EXPECT_EQ(dialog->labelText(), "Tarnwell Client is initializing...");
     EXPECT_EQ(dialog->value(), 0);
     EXPECT_EQ(std::make_pair(dialog->minimum(), dialog->maximum()), std::make_pair(0, 100));
-    EXPECT_EQ(dialog->windowFlags(), Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
+    // A dialog's frame: no minimise, maximise or (while work runs) close button.
+    EXPECT_EQ(dialog->windowFlags(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     EXPECT_EQ(dialog->windowModality(), Qt::NonModal);
     const int width = int(400.0 * DPIinfo::getInstance()->getDPI());
     EXPECT_EQ(std::make_pair(dialog->minimumWidth(), dialog->maximumWidth()), std::make_pair(width, width));
@@ -119,7 +136,7 @@ TEST(DialogTest, dialog_shows_only_while_a_copy_is_deployed)
     struct Case {
         const char* name;
         int copyBuild;
-        bool packageMissing, ready;
+        bool packageMissing, ready;  // packageMissing fails the deployment
         const char* catalogue;  // installed before the Launcher is built
         bool closeMidRun;       // window close and Escape while the worker deploys
     };
@@ -128,6 +145,7 @@ TEST(DialogTest, dialog_shows_only_while_a_copy_is_deployed)
         {"upgrade_succeeds", 1200, false, true, nullptr, false},
         {"upgrade_fails", 1200, true, false, nullptr, false},
         {"upgrade_succeeds_in_german", 1200, false, true, ":/ger.qm", false},
+        {"upgrade_fails_in_german", 1200, true, false, ":/ger.qm", false},
         {"close_requests_during_deployment_are_ignored", 1200, false, true, nullptr, true},
     };
     for (const Case& c : cases) {
@@ -143,14 +161,13 @@ TEST(DialogTest, dialog_shows_only_while_a_copy_is_deployed)
             QCoreApplication::installTranslator(&translator);
         }
         const QString name = QCoreApplication::translate("global", "Tarnwell Client");
-        const QString initializing = QCoreApplication::translate("global", "%1 is initializing...").arg(name);
+        const QString updating = QCoreApplication::translate("global", "Updating to the new version...");
         const QString ready = QCoreApplication::translate("global", "%1 is ready.").arg(name);
-        ASSERT_EQ(initializing == kInitializing && ready == kReady, c.catalogue == nullptr);
+        const QString failed = QCoreApplication::translate("global", "%1 could not be prepared. Please reinstall it.").arg(name);
+        ASSERT_EQ(updating == kUpdating && ready == kReady && failed == kFailed, c.catalogue == nullptr);
         Launcher launcher;
-        ProcessingProgressDialog* dialog = Dialog();
-        ASSERT_NE(dialog, nullptr);
         bool visibleAfterRequests = false;
-        ShowWatcher watcher(dialog, [&] {
+        ShowWatcher watcher([&](QProgressDialog* dialog) {
             if (c.closeMidRun) {
                 dialog->close();
                 QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
@@ -165,13 +182,92 @@ TEST(DialogTest, dialog_shows_only_while_a_copy_is_deployed)
         launcher.Start();
         EXPECT_EQ(QApplication::exec(), 0);
 
-        EXPECT_EQ(watcher.shown, (c.copyBuild != 1300 ? Snapshots{{0, initializing}} : Snapshots{}));
+        ProcessingProgressDialog* dialog = Dialog();
+        if (c.copyBuild == 1300) {
+            EXPECT_EQ(dialog, nullptr) << "built although nothing was deployed";
+            continue;
+        }
+        ASSERT_NE(dialog, nullptr);
+        // A failure shows the dialog once more, now with its text; offscreen
+        // it is hidden again at once, since nobody could close it.
+        const Snapshots expectedShown = c.packageMissing ? Snapshots{{0, updating}, {0, failed}}
+                                                         : Snapshots{{0, updating}};
+        EXPECT_EQ(watcher.shown, expectedShown);
         EXPECT_EQ(visibleAfterRequests, c.closeMidRun);
-        // As it was hidden at the end: nothing touches it after that.
         EXPECT_FALSE(dialog->isVisible());
         EXPECT_EQ(dialog->windowTitle(), name);
-        EXPECT_EQ(dialog->value(), 100);
-        EXPECT_EQ(dialog->labelText(), c.ready ? ready : initializing);
+        EXPECT_EQ(dialog->value(), c.packageMissing ? 0 : 100);
+        EXPECT_EQ(dialog->labelText(), c.packageMissing ? failed : c.ready ? ready : updating);
+        QPushButton* button = dialog->findChild<QPushButton*>();
+        EXPECT_EQ(button != nullptr && button->text() == QCoreApplication::translate("global", "Close"), c.packageMissing);
+    }
+}
+
+TEST(FailureTextTest, reason_follows_the_sentence_with_folder_and_figures)
+{
+    using Reason = Service::FailureReason;
+    struct Case {
+        const char* name;
+        Service::Failure failure;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"out_of_space_with_figures", {Reason::OutOfSpace, "/home/u", 3u << 20, 1u << 20},
+         kFailed + " There is not enough free space on /home/u (3.00 MiB needed, 1.00 MiB available)."},
+        {"out_of_space_without_figures", {Reason::OutOfSpace, "/home/u", 0, 0},
+         kFailed + " There is not enough space on the disk that holds /home/u."},
+        {"permission", {Reason::Permission, "/home/u/.Tarnwell", 0, 0},
+         kFailed + " You do not have permission to write to /home/u/.Tarnwell."},
+        {"damaged_package", {Reason::PackageUnreadable, "/opt/p", 0, 0}, kFailed},
+        {"reason_unknown", {Reason::Other, "", 0, 0}, kFailed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(FailureText(c.failure), c.expected);
+    }
+}
+
+TEST(RaiseChannelTest, second_launcher_reaches_the_listener_that_holds_the_folder)
+{
+    struct Case {
+        const char* name;
+        const char* leftAtPath;  // "socket": by a crashed launcher, "file": not ours
+        bool listens;
+    };
+    const Case cases[] = {
+        {"nothing_there", nullptr, true},
+        {"stale_socket_replaced", "socket", true},
+        {"foreign_file_left_alone", "file", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        const QString path = RaiseSocketPath(QString::fromStdString(folder.path()));
+        EXPECT_FALSE(RequestRaise(path)) << "nobody listens yet";
+        const std::string left = c.leftAtPath != nullptr ? c.leftAtPath : "";
+        if (left == "socket") {
+            // Moved aside while it listens, so its end cannot remove it; then put back.
+            {
+                RaiseListener crashed(path);
+                ASSERT_TRUE(crashed.IsListening());
+                ASSERT_EQ(std::rename(path.toUtf8().constData(), (path + ".kept").toUtf8().constData()), 0);
+            }
+            ASSERT_EQ(std::rename((path + ".kept").toUtf8().constData(), path.toUtf8().constData()), 0);
+        } else if (left == "file") {
+            WriteFile(path.toStdString(), "not a socket");
+        }
+        int requests = 0;
+        {
+            RaiseListener listener(path);
+            QObject::connect(&listener, &RaiseListener::sigRaiseRequested, [&] { ++requests; });
+            EXPECT_EQ(listener.IsListening(), c.listens);
+            EXPECT_EQ(RequestRaise(path), c.listens);
+            for (int i = 0; i < 100 && requests == 0 && c.listens; ++i) {
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            }
+        }
+        EXPECT_EQ(requests, c.listens ? 1 : 0);
+        EXPECT_EQ(Exists(path.toStdString()), !c.listens) << "a listener removes its socket; a foreign file stays";
     }
 }
 
@@ -202,6 +298,8 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     StrTable::InitStrTable();
+    // As the entry does once it holds the single-instance guard.
+    SetDeploymentAllowed(true);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

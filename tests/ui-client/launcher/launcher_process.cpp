@@ -25,8 +25,8 @@ void InstallLauncher(const std::string& root)
 }
 
 LauncherProcess::LauncherProcess(const std::string& root, const std::string& home, const std::string& runtimeDir,
-                                 const std::string& captureDir)
-    : m_errorPath(captureDir + "/stderr")
+                                 const std::string& captureDir, const LaunchExtras& extras)
+    : m_errorPath(captureDir + "/stderr"), m_outputPath(captureDir + "/stdout")
 {
     // env -i replaces the whole environment, then runs the launcher under its own pid.
     std::vector<std::string> args = {"/usr/bin/env", "-i", "PATH=/usr/local/bin:/usr/bin:/bin", "HOME=" + home,
@@ -36,7 +36,9 @@ LauncherProcess::LauncherProcess(const std::string& root, const std::string& hom
             args.push_back(std::string(sanitizer) + "=" + value);
         }
     }
+    args.insert(args.end(), extras.environment.begin(), extras.environment.end());
     args.push_back(root + "/bin/tarnwell-launcher");
+    args.insert(args.end(), extras.arguments.begin(), extras.arguments.end());
     std::vector<char*> argv;
     for (std::string& arg : args) {
         argv.push_back(arg.data());
@@ -45,7 +47,7 @@ LauncherProcess::LauncherProcess(const std::string& root, const std::string& hom
     fs::create_directories(captureDir);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, m_outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, m_errorPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const int failed = posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
@@ -80,7 +82,40 @@ LauncherResult LauncherProcess::Wait(std::chrono::seconds deadline)
     result.exited = done > 0 && WIFEXITED(status);
     result.status = result.exited ? WEXITSTATUS(status) : -1;
     result.errors = ReadFile(m_errorPath).value_or("");
+    result.output = ReadFile(m_outputPath).value_or("");
     return result;
+}
+
+HelperProcess::HelperProcess(const std::vector<std::string>& arguments, const std::vector<std::string>& environment)
+{
+    std::vector<std::string> argumentCopies = arguments, environmentCopies = environment;
+    std::vector<char*> argv, envp;
+    for (std::string& argument : argumentCopies) {
+        argv.push_back(argument.data());
+    }
+    for (std::string& variable : environmentCopies) {
+        envp.push_back(variable.data());
+    }
+    argv.push_back(nullptr);
+    envp.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    const int failed = posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed != 0) {
+        m_pid = -1;
+        throw std::runtime_error("cannot start " + arguments[0]);
+    }
+}
+
+HelperProcess::~HelperProcess()
+{
+    if (m_pid > 0) {
+        kill(m_pid, SIGTERM);
+        waitpid(m_pid, nullptr, 0);
+    }
 }
 
 LauncherResult RunLauncher(const std::string& root, const std::string& home, const std::string& runtimeDir,

@@ -25,6 +25,20 @@ TEST_F(ServiceTest, RemoveAgedFoldersTakesOnlyTheAppFolder)
     EXPECT_EQ(CountLog("INFO", "removing aged app folder " + hollowmere_dir + "/app"), 2);
 }
 
+// A legacy folder that is a link leads out of the home: its target's app
+// folder is somebody else's and stays.
+TEST_F(ServiceTest, RemoveAgedFoldersNeverFollowsALinkedLegacyFolder)
+{
+    WriteFile(tmp + "/elsewhere/app/file", "not ours");
+    fs::create_directories(fs::path(hollowmere_dir).parent_path());
+    fs::create_directory_symlink(tmp + "/elsewhere", hollowmere_dir);
+
+    TestService().RemoveAgedFolders();
+
+    EXPECT_EQ(ReadFile(tmp + "/elsewhere/app/file"), "not ours");
+    EXPECT_TRUE(fs::is_symlink(hollowmere_dir));
+}
+
 TEST_F(ServiceTest, MigrateService)
 {
     struct Case {

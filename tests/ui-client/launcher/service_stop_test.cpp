@@ -8,6 +8,7 @@
 #include <chrono>
 #include <filesystem>
 #include <thread>
+#include <vector>
 
 #include "service_test_support.h"
 
@@ -17,7 +18,9 @@ namespace {
 // the service's probes find it gone rather than a zombie.
 class FakeClient {
 public:
-    explicit FakeClient(const char* mode)
+    // program: a copy of the fake client, inside the user's copy when it is to
+    // pass for the client.
+    FakeClient(const std::string& program, const char* mode)
     {
         int to_child[2];
         int from_child[2];
@@ -28,7 +31,7 @@ public:
         if (pid == 0) {
             dup2(to_child[0], STDIN_FILENO);
             dup2(from_child[1], STDOUT_FILENO);
-            execl(FAKE_CLIENT, FAKE_CLIENT, mode, static_cast<char*>(nullptr));
+            execl(program.c_str(), program.c_str(), mode, static_cast<char*>(nullptr));
             _exit(127);
         }
         close(to_child[0]);
@@ -96,6 +99,14 @@ double SecondsToStop()
 class StopTest : public ServiceTest {
 protected:
     void WritePidFile(const std::string& content) { WriteFile(tarnwell_dir + "/ui.pid", content); }
+    // The fake client placed inside the user's copy, where the client runs from.
+    std::string ClientProgram()
+    {
+        const std::string program = app_dir + "/bin/fake-client";
+        std::filesystem::create_directories(app_dir + "/bin");
+        std::filesystem::copy_file(FAKE_CLIENT, program, std::filesystem::copy_options::overwrite_existing);
+        return program;
+    }
 };
 
 TEST_F(StopTest, ClientGetsOneSigtermAndSigkillOnlyAfterFiveProbes)
@@ -112,7 +123,7 @@ TEST_F(StopTest, ClientGetsOneSigtermAndSigkillOnlyAfterFiveProbes)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mode);
-        FakeClient client(c.mode);
+        FakeClient client(ClientProgram(), c.mode);
         ASSERT_TRUE(client.Running());
         WritePidFile("pid = \"" + std::to_string(client.pid) + "\"  # written by the client\n");
 
@@ -125,7 +136,7 @@ TEST_F(StopTest, ClientGetsOneSigtermAndSigkillOnlyAfterFiveProbes)
 
 TEST_F(StopTest, PidFileWithoutUsablePidSignalsNothing)
 {
-    FakeClient client("obey");
+    FakeClient client(ClientProgram(), "obey");
     ASSERT_TRUE(client.Running());
     const std::string pid = std::to_string(client.pid);
     const std::string pid_file = tarnwell_dir + "/ui.pid";
@@ -219,7 +230,7 @@ TEST_F(StopTest, UpgradeStopsTheClientOnlyWhenItsProgramExists)
         if (program_exists) {
             WriteFile(ui_program, "old ui", 0755);
         }
-        FakeClient client("obey");
+        FakeClient client(ClientProgram(), "obey");
         ASSERT_TRUE(client.Running());
         WritePidFile("pid=" + std::to_string(client.pid) + "\n");
 
@@ -229,4 +240,71 @@ TEST_F(StopTest, UpgradeStopsTheClientOnlyWhenItsProgramExists)
         EXPECT_EQ(client.Finish(), program_exists ? kStoppedBySigterm : kNeverSignalled);
     }
     EXPECT_EQ(CountLog("DEBUG", "local appdata exist"), 1);
+}
+
+// A stale pid file may name any process. Only the client running from the
+// user's copy (here a script run by /bin/sh) is signalled; anything else is
+// refused with a WARNING and left running.
+TEST_F(StopTest, OnlyTheClientOfTheUsersCopyIsSignalled)
+{
+    const std::string script = "while :; do sleep 0.1; done\n";
+    WriteFile(app_dir + "/package/client.sh", script, 0755);
+    WriteFile(tmp + "/elsewhere/client.sh", script, 0755);
+    struct Case {
+        const char* name;
+        std::vector<std::string> command;
+        bool signalled;
+    };
+    const Case cases[] = {
+        {"unrelated_sleep_of_the_same_user", {"/bin/sleep", "30"}, false},
+        {"script_outside_the_copy", {"/bin/sh", tmp + "/elsewhere/client.sh"}, false},
+        {"script_client_inside_the_copy", {"/bin/sh", app_dir + "/package/client.sh"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const pid_t pid = fork();
+        if (pid == 0) {
+            execl(c.command[0].c_str(), c.command[0].c_str(), c.command[1].c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        ASSERT_GT(pid, 0);
+        int status = 0;
+        std::atomic<bool> reaped{false};
+        std::thread waiter([&] {
+            waitpid(pid, &status, 0);
+            reaped = true;
+        });
+        // Until the shell has replaced the forked copy of this test.
+        for (int i = 0; i < 200 && std::filesystem::read_symlink("/proc/" + std::to_string(pid) + "/exe") ==
+                                       std::filesystem::read_symlink("/proc/self/exe");
+             ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        WritePidFile("pid=" + std::to_string(pid) + "\n");
+        const std::string refusal = "process " + std::to_string(pid) + " named in pid file '" + tarnwell_dir +
+                                    "/ui.pid' is not this user's client, client taken as not running";
+        const int warnings_before = CountLog("WARNING", refusal);
+
+        SecondsToStop();
+
+        const bool survived = !reaped;
+        if (survived) {
+            kill(pid, SIGKILL);
+        }
+        waiter.join();
+        EXPECT_EQ(survived, !c.signalled);
+        EXPECT_EQ(WIFSIGNALED(status) ? WTERMSIG(status) : 0, c.signalled ? SIGTERM : SIGKILL);
+        EXPECT_EQ(CountLog("WARNING", refusal), warnings_before + (c.signalled ? 0 : 1));
+    }
+}
+
+// The launcher itself named in the pid file: it must not end itself.
+TEST_F(StopTest, LauncherNamedInThePidFileSurvives)
+{
+    const ChildResult child = RunInChild([this] {
+        WritePidFile("pid=" + std::to_string(getpid()) + "\n");
+        LinuxService().StopService();
+        return 0;
+    });
+    EXPECT_EQ(child.status, 0);
 }

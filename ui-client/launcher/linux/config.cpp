@@ -1,5 +1,9 @@
 #include "config.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <memory>
 
@@ -16,6 +20,31 @@ constexpr int kLineBufferSize = 8192;
 
 enum ParseResult { kEntry = 0, kNothing = 1, kMalformed = 2 };
 
+// 64 KiB: the pid file and the level file hold a few short lines; anything
+// larger is not one of them.
+constexpr off_t kMaxFileSize = 64 * 1024;
+
+// The files read here lie in the user's home, where anything may sit at their
+// names: opened without blocking and refused unless a small plain file, so a
+// FIFO, a device or a link to /dev/zero never stalls the start.
+FILE* OpenSmallFile(const std::string& path)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return nullptr;
+    }
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxFileSize) {
+        close(fd);
+        return nullptr;
+    }
+    FILE* fp = fdopen(fd, "r");
+    if (fp == nullptr) {
+        close(fd);
+    }
+    return fp;
+}
+
 } // namespace
 
 Config::Config() : preserve(false) {}
@@ -27,7 +56,7 @@ int Config::read(const std::string& path_utf8)
     if (path_utf8.empty()) {
         return -1;
     }
-    FilePtr fp(fopen(path_utf8.c_str(), "r"));
+    FilePtr fp(OpenSmallFile(path_utf8));
     if (!fp) {
         return -1;
     }

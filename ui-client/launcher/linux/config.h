@@ -11,8 +11,9 @@ public:
     Config();
     ~Config();
 
-    // 0 on success; -1 for an empty path, a file that cannot be opened (map
-    // unchanged) or the first malformed line (map emptied).
+    // 0 on success; -1 for an empty path, a file that cannot be opened or is
+    // no plain file of at most 64 KiB (map unchanged; never blocks on a FIFO
+    // or device), or the first malformed line (map emptied).
     int read(const std::string& path_utf8);
 
     // A missing key is inserted with an empty value: empty means "not set".

@@ -1,9 +1,8 @@
 #include "linux-service.h"
 
-#include <QProcess>
-#include <QStringList>
-
 #include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "client-process.h"
 #include "config.h"
 #include "file-op.h"
 #include "log.h"
@@ -127,6 +127,14 @@ void LinuxService::StopService()
         return;
     }
 
+    // A stale pid file may name any process by now, this launcher included.
+    if (!IsUserClientProcess(pid, per_user_install_path)) {
+        LOG_MSG(L_WARNING, service_debug,
+                "process %d named in pid file '%s' is not this user's client, client taken as not running\n",
+                static_cast<int>(pid), ui_pid_file.c_str());
+        return;
+    }
+
     if (kill(pid, SIGTERM) != 0) {
         const int error = errno;
         if (error == ESRCH) {
@@ -141,17 +149,29 @@ void LinuxService::StopService()
         }
         sleep(STOP_PROBE_INTERVAL_SECONDS);
     }
-    // Nothing more can be done if this fails too.
-    kill(pid, SIGKILL);
+    // The id may have passed to another process during the wait. Nothing more
+    // can be done if the kill fails too.
+    if (IsUserClientProcess(pid, per_user_install_path)) {
+        kill(pid, SIGKILL);
+    }
 }
 
 // Program and argument go separately, so an install path with blanks still
-// runs. The script's status is not examined: the launcher quits either way.
+// runs; the path goes as bytes, which QProcess would re-encode from a QString
+// and so miss a home that is not UTF-8. The script shares the launcher's
+// output and environment, and is waited for. Its status is not examined: the
+// launcher quits either way.
 int LinuxService::LaunchPerUserBin()
 {
-    const std::string script = per_user_install_path + "/package/start-stop";
-    QProcess::execute(QString::fromUtf8(script.data(), static_cast<int>(script.size())),
-                      QStringList{QStringLiteral("start")});
+    std::string script = per_user_install_path + "/package/start-stop";
+    std::string argument = "start";
+    char* const arguments[] = {script.data(), argument.data(), nullptr};
+    pid_t pid = -1;
+    if (posix_spawn(&pid, script.c_str(), nullptr, nullptr, arguments, environ) != 0) {
+        return 0;
+    }
+    while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+    }
     return 0;
 }
 

@@ -176,7 +176,7 @@
     <message>
         <source>Close</source>
         <extracomment>btn_close</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Next</source>
@@ -526,7 +526,7 @@
     <message>
         <source>You do not have permission to write to %1.</source>
         <extracomment>wizard_folder_no_permission</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1に書き込む権限がありません。</translation>
     </message>
     <message>
         <source>System folders cannot be synced. Please choose another folder.</source>
@@ -561,7 +561,7 @@
     <message>
         <source>There is not enough free space on %1 (%2 needed, %3 available).</source>
         <extracomment>wizard_space_not_enough</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1の空き容量が不足しています（必要: %2、空き: %3）。</translation>
     </message>
     <message>
         <source>Advanced Settings</source>
@@ -846,7 +846,7 @@
     <message>
         <source>There is not enough space on the disk that holds %1.</source>
         <extracomment>err_local_disk_full_path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1があるディスクの空き容量が不足しています。</translation>
     </message>
     <message>
         <source>The file %1 no longer exists.</source>
@@ -2566,12 +2566,12 @@
     <message>
         <source>%1 could not be prepared. Please reinstall it.</source>
         <extracomment>desc_hollowmere_env_preparation_failed_tarnwell</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1を準備できませんでした。再インストールしてください。</translation>
     </message>
     <message>
         <source>%1 is ready.</source>
         <extracomment>desc_hollowmere_env_preparation_done_tarnwell</extracomment>
-        <translation>%1 の準備ができました。</translation>
+        <translation>%1の準備ができました。</translation>
     </message>
     <message>
         <source>Tarnwell Client Installer</source>
@@ -2646,12 +2646,12 @@
     <message>
         <source>%1 is initializing...</source>
         <extracomment>desc_hollowmere_env_preparing_tarnwell</extracomment>
-        <translation>%1 を初期化しています...</translation>
+        <translation>%1を初期化しています...</translation>
     </message>
     <message>
         <source>Updating to the new version...</source>
         <extracomment>desc_hollowmere_env_upgrading_tarnwell</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>新しいバージョンに更新しています...</translation>
     </message>
     <message>
         <source>The update could not be completed. The previous version has been restored.</source>

@@ -176,7 +176,7 @@
     <message>
         <source>Close</source>
         <extracomment>btn_close</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Next</source>
@@ -526,7 +526,7 @@
     <message>
         <source>You do not have permission to write to %1.</source>
         <extracomment>wizard_folder_no_permission</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No tiene permiso para escribir en %1.</translation>
     </message>
     <message>
         <source>System folders cannot be synced. Please choose another folder.</source>
@@ -561,7 +561,7 @@
     <message>
         <source>There is not enough free space on %1 (%2 needed, %3 available).</source>
         <extracomment>wizard_space_not_enough</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No hay suficiente espacio libre en %1 (se necesitan %2, hay %3 disponibles).</translation>
     </message>
     <message>
         <source>Advanced Settings</source>
@@ -846,7 +846,7 @@
     <message>
         <source>There is not enough space on the disk that holds %1.</source>
         <extracomment>err_local_disk_full_path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No hay suficiente espacio en el disco que contiene %1.</translation>
     </message>
     <message>
         <source>The file %1 no longer exists.</source>
@@ -2566,7 +2566,7 @@
     <message>
         <source>%1 could not be prepared. Please reinstall it.</source>
         <extracomment>desc_hollowmere_env_preparation_failed_tarnwell</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo preparar %1. Vuelva a instalarlo.</translation>
     </message>
     <message>
         <source>%1 is ready.</source>
@@ -2651,7 +2651,7 @@
     <message>
         <source>Updating to the new version...</source>
         <extracomment>desc_hollowmere_env_upgrading_tarnwell</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Actualizando a la nueva versión...</translation>
     </message>
     <message>
         <source>The update could not be completed. The previous version has been restored.</source>
