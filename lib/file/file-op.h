@@ -69,6 +69,8 @@ bool IsMSDOS(const std::string& path);
 int FSMKDir(const std::string& path, bool isCreateParent);
 // Creates the levels of path below from, never from itself. 0; -1.
 int FSMKDirFromRoot(const std::string& path, const std::string& from);
+// Copies a plain file (a link as the file it names); a FIFO, device or
+// socket source is refused at once rather than read, which could block.
 // 0; -1; -2 destination out of space or quota (partial destination stays).
 int FSCopy(const std::string& src, const std::string& dst, bool isDelOrigin, bool isCopyPermission);
 // 0; -1 empty argument; -2 source missing or unexaminable; -3 failed;
