@@ -17,6 +17,7 @@
 #include <cstring>
 
 #include "adapter.h"
+#include "errno-guard.h"
 #include "extractor.h"
 #include "file-deploy.h"
 #include "file-op.h"
@@ -124,10 +125,9 @@ bool MoveOldCopyAside(const std::string& app_dir, std::string& backup_dir, int& 
         if (FSRename(app_dir, backup_dir, false) == 0) {
             return true;
         }
-        const int renameErrno = errno;
+        const ErrnoGuard renameError;
         LOG_MSG(L_ERR, service_debug, "failed to backup app from '%s' -> '%s'\n", app_dir.c_str(),
                 backup_dir.c_str());
-        errno = renameErrno;
         if (rename_count + 1 >= MAX_RENAME_COUNT) {
             return false;
         }
