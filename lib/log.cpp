@@ -11,6 +11,7 @@
 
 #include "config.h"
 #include "errno-guard.h"
+#include "scoped-handles.h"
 
 namespace {
 
@@ -326,18 +327,17 @@ FILE* Logger::OpenLogFile(const std::string& path)
     if (geteuid() == 0) {
         flags |= O_NOFOLLOW;
     }
-    const int fd = open(path.c_str(), flags, 0600);
-    if (fd < 0) {
+    ScopedFd file(open(path.c_str(), flags, 0600));
+    if (!file.valid()) {
         return nullptr;
     }
     struct stat st {};
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || fcntl(fd, F_SETFL, O_APPEND) != 0) {
-        close(fd);
+    if (fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) || fcntl(file.get(), F_SETFL, O_APPEND) != 0) {
         return nullptr;
     }
-    FILE* fp = fdopen(fd, "a");
-    if (fp == nullptr) {
-        close(fd);
+    FILE* fp = fdopen(file.get(), "a");
+    if (fp != nullptr) {
+        file.release();
     }
     return fp;
 }
