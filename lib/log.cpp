@@ -10,6 +10,8 @@
 #include <new>
 
 #include "config.h"
+#include "errno-guard.h"
+#include "scoped-handles.h"
 
 namespace {
 
@@ -166,7 +168,7 @@ void Logger::LogMsg2(Level level, const std::string& comp, const char* fmt, va_l
     }
     // Logging must not change what the caller sees in errno, and "%m" in a
     // message means the caller's error, not one met on the way to the write.
-    const int caller_errno = errno;
+    const ErrnoGuard caller_errno;
 
     Lock();
     // A rotation on another thread leaves the stream null for a moment, so the
@@ -174,12 +176,11 @@ void Logger::LogMsg2(Level level, const std::string& comp, const char* fmt, va_l
     // thread would either drop its record or write to a closed stream.
     if (config.type != SYSLOG_LOGGER && log_fp == nullptr) {
         Unlock();
-        errno = caller_errno;
         return;
     }
     ReloadLogFile();
     int count = 0;
-    errno = caller_errno;
+    caller_errno.restore();
     if (config.type == SYSLOG_LOGGER) {
         vsyslog(LOG_ERR, fmt, args);
     } else {
@@ -187,21 +188,20 @@ void Logger::LogMsg2(Level level, const std::string& comp, const char* fmt, va_l
     }
     RotateIfFileBig(count);
     Unlock();
-    errno = caller_errno;
 }
 
 void Logger::LogMsg3(Level level, const std::string& comp, std::stringstream& ss, ConfigFlag config_flag)
 {
-    const int caller_errno = errno;
+    const ErrnoGuard caller_errno;
     std::string format = "%s";
-    if ((config_flag & C_ERRNO) != 0 && caller_errno != 0) {
-        ss << ", err=" << caller_errno << ":";
+    if ((config_flag & C_ERRNO) != 0 && caller_errno.saved() != 0) {
+        ss << ", err=" << caller_errno.saved() << ":";
         format += "%m";
     }
     if ((config_flag & C_NEWLINE) != 0) {
         format += "\n";
     }
-    errno = caller_errno;
+    caller_errno.restore();
     LogMsg(level, comp, format.c_str(), ss.str().c_str());
 }
 
@@ -219,7 +219,7 @@ int Logger::PrintToFilePointerV(const char* fmt, va_list args)
     if (log_fp == nullptr) {
         return 0;
     }
-    const int caller_errno = errno;
+    const ErrnoGuard caller_errno;
     const time_t now = time(nullptr);
     struct tm local {};
     char stamp[kTimestampBufferSize];
@@ -228,7 +228,7 @@ int Logger::PrintToFilePointerV(const char* fmt, va_list args)
         localtime_r(&now, &local) != nullptr ? strftime(stamp, sizeof(stamp), "%Y-%m-%dT%H:%M:%S ", &local) : 0;
 
     const size_t stamp_written = fwrite(stamp, 1, stamp_length, log_fp);
-    errno = caller_errno;
+    caller_errno.restore();
     const int message_written = vfprintf(log_fp, fmt, args);
     FlushFileStream(message_written);
     if (message_written < 0) {
@@ -327,18 +327,17 @@ FILE* Logger::OpenLogFile(const std::string& path)
     if (geteuid() == 0) {
         flags |= O_NOFOLLOW;
     }
-    const int fd = open(path.c_str(), flags, 0600);
-    if (fd < 0) {
+    ScopedFd file(open(path.c_str(), flags, 0600));
+    if (!file.valid()) {
         return nullptr;
     }
     struct stat st {};
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || fcntl(fd, F_SETFL, O_APPEND) != 0) {
-        close(fd);
+    if (fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) || fcntl(file.get(), F_SETFL, O_APPEND) != 0) {
         return nullptr;
     }
-    FILE* fp = fdopen(fd, "a");
-    if (fp == nullptr) {
-        close(fd);
+    FILE* fp = fdopen(file.get(), "a");
+    if (fp != nullptr) {
+        file.release();
     }
     return fp;
 }

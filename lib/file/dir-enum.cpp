@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "errno-guard.h"
 #include "file-op.h"
 #include "log.h"
 
@@ -38,10 +39,9 @@ int FSOpenDir(const std::string& path, int flag, DIR_HANDLE& dh)
 {
     DIR* stream = opendir(path.c_str());
     if (stream == nullptr) {
-        const int openErrno = errno;
+        const ErrnoGuard openError;
         LOG_MSG(L_ERR, file_op_debug, "FSOpenDir: Failed to open directory '%s'. %s\n", path.c_str(),
-                strerror(openErrno));
-        errno = openErrno;
+                strerror(openError.saved()));
         return -1;
     }
     dh.dp = stream;

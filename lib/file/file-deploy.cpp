@@ -133,19 +133,19 @@ int OpenUpTree(const std::string& path, dev_t device)
 int FSListFolder(const std::string& path, std::vector<FOLDER_ENTRY>& entries)
 {
     entries.clear();
-    const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
+    ScopedFd descriptor(open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (!descriptor.valid()) {
         return -1;
     }
-    DIR* stream = fdopendir(fd);
-    if (stream == nullptr) {
-        ScopedFd owner(fd);
+    ScopedDir folder(fdopendir(descriptor.get()));
+    if (!folder.valid()) {
         return -1;
     }
-    ScopedDir folder(stream);
+    // The stream closes the descriptor from here on.
+    const int fd = descriptor.release();
     for (;;) {
         errno = 0;
-        const dirent* entry = readdir(stream);
+        const dirent* entry = readdir(folder.get());
         if (entry == nullptr) {
             // End and failure look alike but for errno.
             return errno == 0 ? 0 : -1;

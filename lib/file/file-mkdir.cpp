@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "errno-guard.h"
 #include "file-op.h"
 #include "log.h"
 
@@ -23,20 +24,15 @@ bool MakeOneDirectory(const std::string& path)
     if (mkdir(path.c_str(), 0777) == 0) {
         return true;
     }
-    const int mkdirErrno = errno;
-    if (mkdirErrno == EEXIST && IsDirectoryFollowingLinks(path)) {
-        return true;
-    }
-    errno = mkdirErrno;
-    return false;
+    const ErrnoGuard mkdirError;
+    return mkdirError.saved() == EEXIST && IsDirectoryFollowingLinks(path);
 }
 
 // The log line must not cost the caller the errno of the failed creation.
 int CreationFailed(const std::string& path)
 {
-    const int failedErrno = errno;
-    LOG_MSG(L_ERR, file_op_debug, "path = %s errno : %s\n", path.c_str(), strerror(failedErrno));
-    errno = failedErrno;
+    const ErrnoGuard creationError;
+    LOG_MSG(L_ERR, file_op_debug, "path = %s errno : %s\n", path.c_str(), strerror(creationError.saved()));
     return -2;
 }
 

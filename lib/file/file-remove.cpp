@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "file-op.h"
@@ -66,15 +67,16 @@ bool IsDotOrDotDot(const char* name)
 // subfolders. The listing runs on a duplicate, so fd stays the caller's.
 int RemoveFilesAndListFolders(int fd, std::vector<std::string>& subfolders)
 {
-    const int listFd = dup(fd);
-    if (listFd < 0) {
+    ScopedFd listing(dup(fd));
+    if (!listing.valid()) {
         return -3;
     }
-    ScopedDir dir(fdopendir(listFd));
-    if (dir.get() == nullptr) {
-        close(listFd);
+    ScopedDir dir(fdopendir(listing.get()));
+    if (!dir.valid()) {
         return -3;
     }
+    // The stream closes the duplicate from here on.
+    listing.release();
     errno = 0;
     while (const dirent* entry = readdir(dir.get())) {
         if (IsDotOrDotDot(entry->d_name)) {
@@ -99,24 +101,23 @@ int RemoveFilesAndListFolders(int fd, std::vector<std::string>& subfolders)
     return errno == 0 ? 0 : -3;
 }
 
-// Opens name below parentFd as a folder of the tree, or -1 when it is a link,
-// no folder, or the root of another mount.
-int OpenTreeFolder(int parentFd, const std::string& name, dev_t treeDevice, struct stat& st, const std::string& path)
+// Opens name below parentFd as a folder of the tree; holds nothing when it is
+// a link, no folder, or the root of another mount.
+ScopedFd OpenTreeFolder(int parentFd, const std::string& name, dev_t treeDevice, struct stat& st,
+                        const std::string& path)
 {
-    const int fd = openat(parentFd, name.c_str(), kDirectoryFlags);
-    if (fd < 0) {
-        return -1;
+    ScopedFd folder(openat(parentFd, name.c_str(), kDirectoryFlags));
+    if (!folder.valid()) {
+        return folder;
     }
-    if (fstat(fd, &st) != 0) {
-        close(fd);
-        return -1;
+    if (fstat(folder.get(), &st) != 0) {
+        return ScopedFd();
     }
-    if (IsMountRoot(fd, st, treeDevice)) {
+    if (IsMountRoot(folder.get(), st, treeDevice)) {
         LOG_MSG(L_WARNING, file_op_debug, "FSRemove: '%s' is another file system, left in place\n", path.c_str());
-        close(fd);
-        return -1;
+        return ScopedFd();
     }
-    return fd;
+    return folder;
 }
 
 // Empties and removes the folder name in parentFd, whose identity the caller
@@ -129,11 +130,10 @@ int RemoveTree(int parentFd, const std::string& name, const std::string& path)
         return -3;
     }
     const dev_t treeDevice = parentSt.st_dev;
-    int fd = OpenTreeFolder(parentFd, name, treeDevice, st, path);
-    if (fd < 0) {
+    ScopedFd current = OpenTreeFolder(parentFd, name, treeDevice, st, path);
+    if (!current.valid()) {
         return -3;
     }
-    ScopedFd current(fd);
     std::vector<Level> levels;
     levels.push_back({{st.st_dev, st.st_ino}, name, {}});
     if (RemoveFilesAndListFolders(current.get(), levels.back().subfolders) != 0) {
@@ -145,11 +145,11 @@ int RemoveTree(int parentFd, const std::string& name, const std::string& path)
         if (!level.subfolders.empty()) {
             const std::string child = level.subfolders.back();
             level.subfolders.pop_back();
-            const int childFd = OpenTreeFolder(current.get(), child, treeDevice, st, path + "/" + child);
-            if (childFd < 0) {
+            ScopedFd childFolder = OpenTreeFolder(current.get(), child, treeDevice, st, path + "/" + child);
+            if (!childFolder.valid()) {
                 return -3;
             }
-            current.reset(childFd);
+            current = std::move(childFolder);
             levels.push_back({{st.st_dev, st.st_ino}, child, {}});
             if (RemoveFilesAndListFolders(current.get(), levels.back().subfolders) != 0) {
                 return -3;

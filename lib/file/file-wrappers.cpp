@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "errno-guard.h"
 #include "file-op.h"
 #include "log.h"
 #include "scoped-handles.h"
@@ -26,15 +27,15 @@ int FSFsync(const std::string& path)
         if (errno == ENOENT) {
             return 1;
         }
-        const int openErrno = errno;
-        LOG_MSG(L_ERR, file_op_debug, "FSFsync: open(%s): %s (%d)\n", path.c_str(), strerror(openErrno), openErrno);
-        errno = openErrno;
+        const ErrnoGuard openError;
+        LOG_MSG(L_ERR, file_op_debug, "FSFsync: open(%s): %s (%d)\n", path.c_str(), strerror(openError.saved()),
+                openError.saved());
         return -1;
     }
     if (fsync(file.get()) != 0) {
-        const int syncErrno = errno;
-        LOG_MSG(L_ERR, file_op_debug, "FSFsync: fsync(%s): %s (%d)\n", path.c_str(), strerror(syncErrno), syncErrno);
-        errno = syncErrno;
+        const ErrnoGuard syncError;
+        LOG_MSG(L_ERR, file_op_debug, "FSFsync: fsync(%s): %s (%d)\n", path.c_str(), strerror(syncError.saved()),
+                syncError.saved());
         return -1;
     }
     return 0;
@@ -51,10 +52,9 @@ int FSUTime(const std::string& path, time_t atime, time_t mtime)
 int FSChown(const std::string& path, uid_t owner, gid_t group)
 {
     if (fchownat(AT_FDCWD, path.c_str(), owner, group, AT_SYMLINK_NOFOLLOW) != 0) {
-        const int chownErrno = errno;
-        LOG_MSG(L_ERR, file_op_debug, "FSChown: Failed to chown '%s' (code: %d, msg: %s)\n", path.c_str(), chownErrno,
-                strerror(chownErrno));
-        errno = chownErrno;
+        const ErrnoGuard chownError;
+        LOG_MSG(L_ERR, file_op_debug, "FSChown: Failed to chown '%s' (code: %d, msg: %s)\n", path.c_str(),
+                chownError.saved(), strerror(chownError.saved()));
         return -1;
     }
     return 0;
@@ -63,10 +63,9 @@ int FSChown(const std::string& path, uid_t owner, gid_t group)
 int FSChmod(const std::string& path, mode_t mode)
 {
     if (chmod(path.c_str(), mode) != 0) {
-        const int chmodErrno = errno;
-        LOG_MSG(L_ERR, file_op_debug, "FSChmod: Failed to chmod '%s' (code: %d, msg: %s)\n", path.c_str(), chmodErrno,
-                strerror(chmodErrno));
-        errno = chmodErrno;
+        const ErrnoGuard chmodError;
+        LOG_MSG(L_ERR, file_op_debug, "FSChmod: Failed to chmod '%s' (code: %d, msg: %s)\n", path.c_str(),
+                chmodError.saved(), strerror(chmodError.saved()));
         return -1;
     }
     return 0;
@@ -75,11 +74,10 @@ int FSChmod(const std::string& path, mode_t mode)
 int FSCreateSymbolicLink(const std::string& target_path, const std::string& link_path)
 {
     if (symlink(target_path.c_str(), link_path.c_str()) != 0) {
-        const int linkErrno = errno;
+        const ErrnoGuard linkError;
         LOG_MSG(L_ERR, file_op_debug,
                 "FSCreateSymbolicLink: Failed to create symbolic link '%s' -> '%s' (code: %d, msg: %s)\n",
-                target_path.c_str(), link_path.c_str(), linkErrno, strerror(linkErrno));
-        errno = linkErrno;
+                target_path.c_str(), link_path.c_str(), linkError.saved(), strerror(linkError.saved()));
         return -1;
     }
     return 0;
@@ -90,10 +88,9 @@ int FSReadSymbolicLink(const std::string& link_path, std::string& target_path)
     char buffer[kLinkBufferSize] = {};
     const ssize_t length = readlink(link_path.c_str(), buffer, sizeof buffer);
     if (length < 0) {
-        const int readErrno = errno;
+        const ErrnoGuard readError;
         LOG_MSG(L_ERR, file_op_debug, "FSReadSymbolicLink: Failed to read symbolic link '%s' (code: %d, msg: %s)\n",
-                link_path.c_str(), readErrno, strerror(readErrno));
-        errno = readErrno;
+                link_path.c_str(), readError.saved(), strerror(readError.saved()));
         return -1;
     }
     // readlink fills the buffer without saying whether the text went on.

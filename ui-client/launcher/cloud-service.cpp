@@ -17,10 +17,12 @@
 #include <cstring>
 
 #include "adapter.h"
+#include "errno-guard.h"
 #include "extractor.h"
 #include "file-deploy.h"
 #include "file-op.h"
 #include "log.h"
+#include "scoped-handles.h"
 #include "service-paths.h"
 #include "strtab.h"
 
@@ -63,25 +65,27 @@ constexpr off_t MAX_VERSION_FILE_SIZE = 64 * 1024;
 // The INFO file opened by us, for QSettings to read through /proc/self/fd:
 // opened without blocking and accepted only as a small plain file, because
 // QSettings would wait for ever on a FIFO or device at the name; and reached
-// by its bytes, which QSettings' own path encoding may rewrite. -1 when it
-// cannot be opened (it then reads as empty) or is refused.
-int OpenVersionFile(const std::string& path, bool& refused)
+// by its bytes, which QSettings' own path encoding may rewrite. Holds nothing
+// when it cannot be opened (it then reads as empty) or is refused.
+ScopedFd OpenVersionFile(const std::string& path, bool& refused)
 {
     refused = false;
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        return -1;
+    const ScopedFd file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!file.valid()) {
+        return ScopedFd();
     }
     struct stat st {};
-    refused = fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > MAX_VERSION_FILE_SIZE;
+    refused = fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > MAX_VERSION_FILE_SIZE;
+    if (refused) {
+        return ScopedFd();
+    }
     // QSettings keeps parsed files by name and takes an equal size and time
     // as "unchanged", so each read needs a descriptor number not used before.
     static std::atomic<int> next_number{100};
-    const int numbered = refused ? -1 : fcntl(fd, F_DUPFD_CLOEXEC, next_number.load());
-    if (numbered >= 0) {
-        next_number = numbered + 1;
+    ScopedFd numbered(fcntl(file.get(), F_DUPFD_CLOEXEC, next_number.load()));
+    if (numbered.valid()) {
+        next_number = numbered.get() + 1;
     }
-    close(fd);
     return numbered;
 }
 
@@ -89,16 +93,17 @@ int OpenVersionFile(const std::string& path, bool& refused)
 void ReadVersionGroup(const std::string& path, Service::VersionInfo& version)
 {
     bool refused = false;
-    const int fd = OpenVersionFile(path, refused);
+    const ScopedFd file = OpenVersionFile(path, refused);
     if (refused) {
         LOG_MSG(L_WARNING, service_debug, "version file '%s' is no small plain file, ignored\n", path.c_str());
         return;
     }
-    if (fd < 0) {
+    if (!file.valid()) {
         return;
     }
+    // The settings go before the descriptor they read through is closed.
     {
-        QSettings settings(QStringLiteral("/proc/self/fd/%1").arg(fd), QSettings::IniFormat);
+        QSettings settings(QStringLiteral("/proc/self/fd/%1").arg(file.get()), QSettings::IniFormat);
         settings.beginGroup(QStringLiteral("Version"));
         const auto take = [&settings](const char* key, std::string& field) {
             const QString name = QString::fromLatin1(key);
@@ -111,7 +116,6 @@ void ReadVersionGroup(const std::string& path, Service::VersionInfo& version)
         take("build_version", version.build_version);
         take("icon_overlay_version", version.icon_overlay_version);
     }
-    close(fd);
 }
 
 // Moves the old copy to the first free backup name. False after the last
@@ -124,10 +128,9 @@ bool MoveOldCopyAside(const std::string& app_dir, std::string& backup_dir, int& 
         if (FSRename(app_dir, backup_dir, false) == 0) {
             return true;
         }
-        const int renameErrno = errno;
+        const ErrnoGuard renameError;
         LOG_MSG(L_ERR, service_debug, "failed to backup app from '%s' -> '%s'\n", app_dir.c_str(),
                 backup_dir.c_str());
-        errno = renameErrno;
         if (rename_count + 1 >= MAX_RENAME_COUNT) {
             return false;
         }
@@ -159,15 +162,11 @@ int RemoveStaleTree(const std::string& path)
 // than an fsync per file.
 int SyncFileSystemOf(const std::string& path)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
+    const ScopedFd folder(open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (!folder.valid()) {
         return -1;
     }
-    const int synced = syncfs(fd);
-    const int syncErrno = errno;
-    close(fd);
-    errno = syncErrno;
-    return synced;
+    return syncfs(folder.get());
 }
 
 Service::FailureReason ReasonOfDestinationError(int error)

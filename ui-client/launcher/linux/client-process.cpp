@@ -8,6 +8,8 @@
 #include <sstream>
 #include <vector>
 
+#include "scoped-handles.h"
+
 namespace {
 
 // 64 KiB: more than any status file or command line of a client holds.
@@ -20,17 +22,16 @@ std::string ProcPath(pid_t pid, const char* entry)
 
 bool ReadProcFile(const std::string& path, std::string& text)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
+    const ScopedFd file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+    if (!file.valid()) {
         return false;
     }
     text.clear();
     char buffer[4096];
     ssize_t count = 0;
-    while (text.size() < kProcFileLimit && (count = read(fd, buffer, sizeof(buffer))) > 0) {
+    while (text.size() < kProcFileLimit && (count = read(file.get(), buffer, sizeof(buffer))) > 0) {
         text.append(buffer, static_cast<size_t>(count));
     }
-    close(fd);
     return count >= 0;
 }
 

@@ -5,14 +5,10 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <memory>
+
+#include "scoped-handles.h"
 
 namespace {
-
-struct FileCloser {
-    void operator()(FILE* fp) const { fclose(fp); }
-};
-using FilePtr = std::unique_ptr<FILE, FileCloser>;
 
 // fgets keeps at most 8191 bytes of a line, line feed included; a longer line
 // arrives in pieces and each piece is parsed as a line of its own.
@@ -27,22 +23,22 @@ constexpr off_t kMaxFileSize = 64 * 1024;
 // The files read here lie in the user's home, where anything may sit at their
 // names: opened without blocking and refused unless a small plain file, so a
 // FIFO, a device or a link to /dev/zero never stalls the start.
-FILE* OpenSmallFile(const std::string& path)
+ScopedFile OpenSmallFile(const std::string& path)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        return nullptr;
+    ScopedFd file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!file.valid()) {
+        return ScopedFile();
     }
     struct stat st {};
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxFileSize) {
-        close(fd);
-        return nullptr;
+    if (fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxFileSize) {
+        return ScopedFile();
     }
-    FILE* fp = fdopen(fd, "r");
-    if (fp == nullptr) {
-        close(fd);
+    ScopedFile stream(fdopen(file.get(), "r"));
+    if (stream.valid()) {
+        // The stream closes the descriptor from here on.
+        file.release();
     }
-    return fp;
+    return stream;
 }
 
 } // namespace
@@ -56,8 +52,8 @@ int Config::read(const std::string& path_utf8)
     if (path_utf8.empty()) {
         return -1;
     }
-    FilePtr fp(OpenSmallFile(path_utf8));
-    if (!fp) {
+    const ScopedFile fp = OpenSmallFile(path_utf8);
+    if (!fp.valid()) {
         return -1;
     }
 
