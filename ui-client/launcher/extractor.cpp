@@ -2,24 +2,122 @@
 
 #include <archive.h>
 #include <archive_entry.h>
+#include <errno.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
 
 #include <QString>
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <memory>
+#include <system_error>
+#include <vector>
 
 #include "adapter.h"
 #include "log.h"
 #include "strtab.h"
 
+namespace extractor_detail {
+
+// The limits of one Extract, Count or List, and what was used of them. Each
+// check logs the ERROR the first time a limit is exceeded and keeps failing
+// from then on.
+class Budget {
+public:
+    Budget(const Extractor::Limits& limits, std::uint64_t archive_bytes, std::uint64_t free_bytes)
+        : deadline_(std::chrono::steady_clock::now() + limits.max_duration),
+          max_duration_(limits.max_duration),
+          max_entries_(limits.max_entries)
+    {
+        // Saturating: bytes_per_archive_byte times archive_bytes, at least
+        // min_bytes, at most free_bytes.
+        std::uint64_t bytes = archive_bytes;
+        if (limits.bytes_per_archive_byte != 0 && bytes > UINT64_MAX / limits.bytes_per_archive_byte) {
+            bytes = UINT64_MAX;
+        } else {
+            bytes *= limits.bytes_per_archive_byte;
+        }
+        max_bytes_ = std::min(std::max(bytes, limits.min_bytes), free_bytes);
+    }
+
+    bool Exceeded() const { return exceeded_; }
+
+    bool InTime()
+    {
+        if (exceeded_) {
+            return false;
+        }
+        if (std::chrono::steady_clock::now() > deadline_) {
+            exceeded_ = true;
+            LOG_MSG(L_ERR, extractor_debug, "Extraction abandoned: not done within %lld ms\n",
+                    static_cast<long long>(max_duration_.count()));
+            return false;
+        }
+        return true;
+    }
+
+    bool EntriesAllowed(std::uint64_t entries)
+    {
+        if (exceeded_) {
+            return false;
+        }
+        if (entries > max_entries_) {
+            exceeded_ = true;
+            LOG_MSG(L_ERR, extractor_debug, "Extraction abandoned: more than %llu entries\n",
+                    static_cast<unsigned long long>(max_entries_));
+            return false;
+        }
+        return true;
+    }
+
+    // bytes: all the file data of this pass so far.
+    bool BytesAllowed(std::uint64_t bytes)
+    {
+        if (exceeded_) {
+            return false;
+        }
+        if (bytes > max_bytes_) {
+            exceeded_ = true;
+            LOG_MSG(L_ERR, extractor_debug, "Extraction abandoned: more than %llu bytes to write\n",
+                    static_cast<unsigned long long>(max_bytes_));
+            return false;
+        }
+        return true;
+    }
+
+    long long MaxDurationMs() const { return static_cast<long long>(max_duration_.count()); }
+
+private:
+    std::chrono::steady_clock::time_point deadline_;
+    std::chrono::milliseconds max_duration_;
+    std::uint64_t max_entries_;
+    std::uint64_t max_bytes_ = 0;
+    bool exceeded_ = false;
+};
+
+}  // namespace extractor_detail
+
 namespace {
 
-// Unlink before writing, refuse ".." path elements, keep Mac metadata. Times,
-// permissions and owners are deliberately not restored: the private copy
-// belongs to the running user and carries the time it was unpacked.
-constexpr int kDiskOptions =
-    ARCHIVE_EXTRACT_UNLINK | ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_MAC_METADATA;
-static_assert(kDiskOptions == 0x2210, "the writer gets exactly these three flags");
+using extractor_detail::Budget;
+
+// Paths reach the writer relative to the target, which is the working folder
+// while it writes, so its checks hold below the target only: no absolute
+// path, no '..' element, and no symbolic link on the way (one the archive
+// planted is removed, as anything else in the way of an entry is unlinked).
+// Hard-link names get the same checks. Keep Mac metadata. Times, permissions
+// and owners are deliberately not restored: the private copy belongs to the
+// running user and carries the time it was unpacked.
+constexpr int kDiskOptions = ARCHIVE_EXTRACT_UNLINK | ARCHIVE_EXTRACT_SECURE_SYMLINKS |
+                             ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_SECURE_NOABSOLUTEPATHS |
+                             ARCHIVE_EXTRACT_MAC_METADATA;
+static_assert(kDiskOptions == 0x12310, "the writer gets exactly these five flags");
 
 // tar's traditional block: 20 records of 512 bytes.
 constexpr size_t kBlockSize = 10240;
@@ -40,23 +138,298 @@ const char* ErrorText(archive* handle)
     return text != nullptr ? text : "";
 }
 
-// The reader for Count and List: every filter and format enabled, source open.
-// Null after logging why not.
-ArchiveReader OpenForScan(const std::string& source)
+// The archive file, read through callbacks that keep the deadline: libarchive
+// asks for more of the file, or seeks in it, at least every kBlockSize bytes
+// of compressed input, so an archive that makes it loop over its input is
+// abandoned too.
+struct SourceFile {
+    explicit SourceFile(Budget& budget) : budget(budget), buffer(kBlockSize) {}
+    ~SourceFile()
+    {
+        if (fd >= 0) {
+            close(fd);
+        }
+    }
+    SourceFile(const SourceFile&) = delete;
+    SourceFile& operator=(const SourceFile&) = delete;
+
+    Budget& budget;
+    std::vector<char> buffer;
+    std::string path;
+    int fd = -1;
+    bool seekable = false;
+    std::uint64_t size = 0;
+    dev_t device = 0;
+    ino_t inode = 0;
+};
+
+bool OutOfTime(archive* a, SourceFile& file)
+{
+    if (file.budget.InTime()) {
+        return false;
+    }
+    archive_set_error(a, ETIMEDOUT, "time limit of %lld ms reached", file.budget.MaxDurationMs());
+    return true;
+}
+
+la_ssize_t ReadSource(archive* a, void* data, const void** buffer)
+{
+    SourceFile& file = *static_cast<SourceFile*>(data);
+    if (OutOfTime(a, file)) {
+        return -1;
+    }
+    for (;;) {
+        const ssize_t got = read(file.fd, file.buffer.data(), file.buffer.size());
+        if (got >= 0) {
+            *buffer = file.buffer.data();
+            return got;
+        }
+        if (errno != EINTR) {
+            archive_set_error(a, errno, "Error reading '%s'", file.path.c_str());
+            return -1;
+        }
+    }
+}
+
+// 0 lets libarchive read and discard instead, which is checked.
+la_int64_t SkipSource(archive*, void* data, la_int64_t request)
+{
+    SourceFile& file = *static_cast<SourceFile*>(data);
+    if (!file.seekable || !file.budget.InTime()) {
+        return 0;
+    }
+    const off_t before = lseek(file.fd, 0, SEEK_CUR);
+    if (before < 0) {
+        return 0;
+    }
+    const off_t after = lseek(file.fd, static_cast<off_t>(request), SEEK_CUR);
+    return after < 0 ? 0 : after - before;
+}
+
+la_int64_t SeekSource(archive* a, void* data, la_int64_t offset, int whence)
+{
+    SourceFile& file = *static_cast<SourceFile*>(data);
+    if (OutOfTime(a, file)) {
+        return ARCHIVE_FATAL;
+    }
+    const off_t position = lseek(file.fd, static_cast<off_t>(offset), whence);
+    if (position < 0) {
+        archive_set_error(a, errno, "Error seeking in '%s'", file.path.c_str());
+        return ARCHIVE_FATAL;
+    }
+    return position;
+}
+
+int CloseSource(archive*, void* data)
+{
+    SourceFile& file = *static_cast<SourceFile*>(data);
+    if (file.fd >= 0) {
+        close(file.fd);
+        file.fd = -1;
+    }
+    return ARCHIVE_OK;
+}
+
+// Opens file.path into a, which has every filter and format enabled, as
+// archive_read_open_filename would (the extraction never overwrites the
+// archive itself). ARCHIVE_OK or the failure, whose text a holds.
+int OpenSource(archive* a, SourceFile& file)
+{
+    file.fd = open(file.path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file.fd < 0) {
+        archive_set_error(a, errno, "Failed to open '%s'", file.path.c_str());
+        return ARCHIVE_FATAL;
+    }
+    struct stat st {};
+    if (fstat(file.fd, &st) == 0) {
+        file.device = st.st_dev;
+        file.inode = st.st_ino;
+        if (S_ISREG(st.st_mode)) {
+            file.seekable = true;
+            file.size = static_cast<std::uint64_t>(st.st_size);
+            archive_read_extract_set_skip_file(a, st.st_dev, st.st_ino);
+        }
+    }
+    archive_read_set_callback_data(a, &file);
+    archive_read_set_read_callback(a, ReadSource);
+    archive_read_set_skip_callback(a, SkipSource);
+    archive_read_set_seek_callback(a, SeekSource);
+    archive_read_set_close_callback(a, CloseSource);
+    return archive_read_open1(a);
+}
+
+// A reader with every filter and format enabled; null only when allocation
+// failed.
+ArchiveReader NewReader()
 {
     ArchiveReader a(archive_read_new());
+    if (a) {
+        archive_read_support_filter_all(a.get());
+        archive_read_support_format_all(a.get());
+    }
+    return a;
+}
+
+// The reader for Count and List, source open. Null after logging why not.
+ArchiveReader OpenForScan(SourceFile& file)
+{
+    ArchiveReader a = NewReader();
     if (!a) {
         LOG_MSG(L_ERR, extractor_debug, "Allocate archive failed\n");
         return nullptr;
     }
-    archive_read_support_filter_all(a.get());
-    archive_read_support_format_all(a.get());
-    if (archive_read_open_filename(a.get(), source.c_str(), kBlockSize) != ARCHIVE_OK) {
+    if (OpenSource(a.get(), file) != ARCHIVE_OK) {
         LOG_MSG(L_ERR, extractor_debug, "archive_read_open_filename failed: '%s'\n", ErrorText(a.get()));
         return nullptr;
     }
     return a;
 }
+
+std::uint64_t FileBytes(const std::string& path)
+{
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0;
+}
+
+// The space the user may still fill on the file system of folder, or of its
+// nearest existing parent; unbounded when none can be asked.
+std::uint64_t FreeBytes(const std::string& folder)
+{
+    std::error_code error;
+    std::filesystem::path path = std::filesystem::absolute(folder, error);
+    if (error) {
+        path = folder;
+    }
+    for (;;) {
+        struct statvfs vfs {};
+        if (statvfs(path.c_str(), &vfs) == 0) {
+            return static_cast<std::uint64_t>(vfs.f_bavail) * vfs.f_frsize;
+        }
+        if (!path.has_relative_path() || path == path.parent_path()) {
+            return UINT64_MAX;
+        }
+        path = path.parent_path();
+    }
+}
+
+// Where skipping an entry's data costs no decompression: the data lies in the
+// file as it is (tar, cpio, ar with no filter) or its place is known (zip,
+// read from its central directory). Elsewhere the counting pass reads the data
+// block by block, which costs the same as skipping would and keeps the limits.
+bool SkipIsCheap(archive* a)
+{
+    if (archive_filter_count(a) != 1) {
+        return false;
+    }
+    switch (archive_format(a) & ARCHIVE_FORMAT_BASE_MASK) {
+    case ARCHIVE_FORMAT_TAR:
+    case ARCHIVE_FORMAT_CPIO:
+    case ARCHIVE_FORMAT_AR:
+    case ARCHIVE_FORMAT_ZIP:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Passes over the current entry's data in a counting pass, adding the bytes
+// an extraction would write to bytes. false once the budget is exceeded; an
+// unreadable entry is skipped, as the count always did.
+bool PassOverData(archive* a, Budget& budget, std::uint64_t& bytes)
+{
+    if (SkipIsCheap(a)) {
+        archive_read_data_skip(a);
+        return budget.InTime();
+    }
+    for (;;) {
+        if (!budget.InTime()) {
+            return false;
+        }
+        const void* buff = nullptr;
+        size_t size = 0;
+        la_int64_t offset = 0;
+        const int r = archive_read_data_block(a, &buff, &size, &offset);
+        if (r == ARCHIVE_EOF) {
+            return true;
+        }
+        if (r != ARCHIVE_OK) {
+            archive_read_data_skip(a);
+            return !budget.Exceeded();
+        }
+        bytes += size;
+        if (!budget.BytesAllowed(bytes)) {
+            return false;
+        }
+    }
+}
+
+// The entry's name below the target: leading '/' dropped, as bsdtar does.
+const char* BelowTarget(const char* name)
+{
+    while (*name == '/') {
+        ++name;
+    }
+    return name;
+}
+
+// True when a relative name has no element but "." (or none at all): it
+// names the target itself.
+bool NamesTarget(const char* relative)
+{
+    for (const char* p = relative; *p != '\0';) {
+        const char* end = std::strchr(p, '/');
+        const size_t length = end != nullptr ? static_cast<size_t>(end - p) : std::strlen(p);
+        if (length != 0 && !(length == 1 && p[0] == '.')) {
+            return false;
+        }
+        p += length;
+        while (*p == '/') {
+            ++p;
+        }
+    }
+    return true;
+}
+
+// The process's working folder, changed for the writing pass and restored
+// when this goes out of scope.
+class WorkingFolder {
+public:
+    WorkingFolder() = default;
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+    ~WorkingFolder()
+    {
+        if (saved_ < 0) {
+            return;
+        }
+        if (fchdir(saved_) != 0) {
+            LOG_MSG(L_ERR, extractor_debug, "Cannot return to the previous working folder: %s\n",
+                    std::strerror(errno));
+        }
+        close(saved_);
+    }
+
+    // false, with errno set, when folder cannot be entered.
+    bool Enter(const std::string& folder)
+    {
+        // O_PATH: a working folder that cannot be read is still one to return to.
+        saved_ = open(".", O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (saved_ < 0) {
+            return false;
+        }
+        if (chdir(folder.c_str()) != 0) {
+            const int error = errno;
+            close(saved_);
+            saved_ = -1;
+            errno = error;
+            return false;
+        }
+        return true;
+    }
+
+private:
+    int saved_ = -1;
+};
 
 }  // namespace
 
@@ -68,6 +441,16 @@ void Extractor::SetTarget(const std::string& target_path)
 void Extractor::SetSource(const std::string& source_path)
 {
     source = source_path;
+}
+
+void Extractor::SetLimits(const Limits& new_limits)
+{
+    limits = new_limits;
+}
+
+const Extractor::Limits& Extractor::GetLimits() const
+{
+    return limits;
 }
 
 int Extractor::Extract()
@@ -82,42 +465,66 @@ int Extractor::Extract()
                              .arg(StrTable::LoadStr(StrTable::app_name_tarnwell_client), 0, QLatin1Char(' '));
     Notify_Adapter::GetInstance().UpdateDialogText(text);
 
+    // One budget for both passes: the deadline covers the whole extraction.
+    Budget budget(limits, FileBytes(source), FreeBytes(target));
+
     // The count is the denominator of the progress shown, hence a full read
     // before the extracting one.
-    const int total = Count();
+    const int total = CountEntries(budget);
     if (total < 1) {
         LOG_MSG(L_ERR, extractor_debug, "Failed to calculate total file numbers, ret: %d\n", total);
         return -1;
     }
 
-    ArchiveReader a(archive_read_new());
+    SourceFile file(budget);
+    file.path = source;
+    ArchiveReader a = NewReader();
     if (!a) {
         LOG_MSG(L_ERR, extractor_debug, "Allocate extractor failed\n");
         return -1;
     }
+    // Declared before the writer, so that the writer is freed first: it
+    // finishes folders by their relative names when freed.
+    WorkingFolder working_folder;
     ArchiveWriter ext(archive_write_disk_new());
     if (!ext) {
         LOG_MSG(L_ERR, extractor_debug, "Allocate extractor failed\n");
         return -1;
     }
     archive_write_disk_set_options(ext.get(), kDiskOptions);
-    archive_read_support_filter_all(a.get());
-    archive_read_support_format_all(a.get());
-    if (archive_read_open_filename(a.get(), source.c_str(), kBlockSize) != ARCHIVE_OK) {
+    // Opened before entering the target, so a relative source path still holds.
+    if (OpenSource(a.get(), file) != ARCHIVE_OK) {
         LOG_MSG(L_ERR, extractor_debug, "Failed to read file '%s' ('%s')\n", source.c_str(), ErrorText(a.get()));
+        return -1;
+    }
+    if (file.seekable) {
+        archive_write_disk_set_skip_file(ext.get(), static_cast<la_int64_t>(file.device),
+                                         static_cast<la_int64_t>(file.inode));
+    }
+    std::error_code error;
+    std::filesystem::create_directories(target, error);
+    if (!working_folder.Enter(target)) {
+        LOG_MSG(L_ERR, extractor_debug, "Cannot enter target folder '%s': %s\n", target.c_str(), std::strerror(errno));
         return -1;
     }
 
     int progress = 0;
+    std::uint64_t written = 0;
     for (;;) {
+        if (!budget.InTime()) {
+            return -1;
+        }
         archive_entry* entry = nullptr;
         const int r = archive_read_next_header(a.get(), &entry);
         if (r == ARCHIVE_EOF) {
-            return 0;
+            break;
         }
         // A warning here may mean a mangled path: better to stop than to write it.
         if (r != ARCHIVE_OK) {
             LOG_MSG(L_ERR, extractor_debug, "archive_read_next_header failed: '%s'\n", ErrorText(a.get()));
+            return -1;
+        }
+        if (!budget.EntriesAllowed(static_cast<std::uint64_t>(progress) + 1)) {
             return -1;
         }
         const char* entry_pathname = archive_entry_pathname(entry);
@@ -125,20 +532,57 @@ int Extractor::Extract()
             LOG_MSG(L_ERR, extractor_debug, "archive_entry_pathname failed\n");
             return -1;
         }
-        // Plain concatenation: an absolute entry path still lands below target.
-        const std::string destination = target + "/" + entry_pathname;
-        archive_entry_set_pathname(entry, destination.c_str());
-        if (archive_read_extract2(a.get(), entry, ext.get()) != ARCHIVE_OK) {
-            LOG_MSG(L_ERR, extractor_debug, "archive_read_extract2 failed: '%s'\n", ErrorText(ext.get()));
-            return -1;
+        // An absolute entry path lands below the target, as in bsdtar.
+        const std::string relative = BelowTarget(entry_pathname);
+        const unsigned type = archive_entry_filetype(entry);
+        bool skip = false;
+        if (NamesTarget(relative.c_str())) {
+            // A folder entry for the target itself ("./") has nothing to add;
+            // anything else would replace the target.
+            if (relative.empty() || type != AE_IFDIR) {
+                LOG_MSG(L_WARNING, extractor_debug, "Skipping entry '%s': it names no file below the target\n",
+                        entry_pathname);
+            }
+            skip = true;
+        } else if (type == AE_IFCHR || type == AE_IFBLK || type == AE_IFIFO || type == AE_IFSOCK) {
+            LOG_MSG(L_WARNING, extractor_debug, "Skipping entry '%s': device, FIFO or socket (type %06o)\n",
+                    entry_pathname, type);
+            skip = true;
+        }
+        if (!skip) {
+            const char* hardlink = archive_entry_hardlink(entry);
+            if (hardlink != nullptr) {
+                const std::string link_relative = BelowTarget(hardlink);
+                if (NamesTarget(link_relative.c_str())) {
+                    LOG_MSG(L_ERR, extractor_debug, "Hard link '%s' of '%s' names no file below the target\n",
+                            hardlink, entry_pathname);
+                    return -1;
+                }
+                archive_entry_set_hardlink(entry, link_relative.c_str());
+            }
+            archive_entry_set_pathname(entry, relative.c_str());
+            if (archive_write_header(ext.get(), entry) != ARCHIVE_OK) {
+                LOG_MSG(L_ERR, extractor_debug, "archive_read_extract2 failed: '%s'\n", ErrorText(ext.get()));
+                return -1;
+            }
+            // The writer sets the size to 0 where nothing is to be written.
+            if ((!archive_entry_size_is_set(entry) || archive_entry_size(entry) > 0) &&
+                copy_data(a.get(), ext.get(), budget, written) != 0) {
+                return -1;
+            }
         }
         progress += 1;
         Notify_Adapter::GetInstance().UpdateProgress(total, progress);
-        if (archive_write_finish_entry(ext.get()) != ARCHIVE_OK) {
+        if (!skip && archive_write_finish_entry(ext.get()) != ARCHIVE_OK) {
             LOG_MSG(L_ERR, extractor_debug, "archive_write_finish_entry failed: '%s'\n", ErrorText(ext.get()));
             return -1;
         }
     }
+    // Folder fix-ups happen here, by relative names: still inside the target.
+    if (archive_write_close(ext.get()) != ARCHIVE_OK) {
+        LOG_MSG(L_WARNING, extractor_debug, "archive_write_close failed: '%s'\n", ErrorText(ext.get()));
+    }
+    return 0;
 }
 
 int Extractor::Count()
@@ -147,19 +591,39 @@ int Extractor::Count()
         LOG_MSG(L_ERR, extractor_debug, "Invalid argument\n");
         return -1;
     }
-    ArchiveReader a = OpenForScan(source);
+    Budget budget(limits, FileBytes(source), FreeBytes(target));
+    return CountEntries(budget);
+}
+
+int Extractor::CountEntries(Budget& budget)
+{
+    SourceFile file(budget);
+    file.path = source;
+    ArchiveReader a = OpenForScan(file);
     if (!a) {
         return -1;
     }
     // Any result other than OK, a warning included, ends the count without a
-    // message: the entries read so far are the answer.
-    int count = 0;
+    // message: the entries read so far are the answer. An exceeded limit
+    // fails it.
+    std::uint64_t count = 0;
+    std::uint64_t bytes = 0;
     archive_entry* entry = nullptr;
-    while (archive_read_next_header(a.get(), &entry) == ARCHIVE_OK) {
+    while (budget.InTime() && archive_read_next_header(a.get(), &entry) == ARCHIVE_OK) {
         count += 1;
-        archive_read_data_skip(a.get());
+        if (!budget.EntriesAllowed(count) || !PassOverData(a.get(), budget, bytes)) {
+            break;
+        }
+        // The progress signals carry an int.
+        if (count == INT_MAX) {
+            LOG_MSG(L_ERR, extractor_debug, "Extraction abandoned: more than %d entries\n", INT_MAX - 1);
+            return -1;
+        }
     }
-    return count;
+    if (budget.Exceeded()) {
+        return -1;
+    }
+    return static_cast<int>(count);
 }
 
 int Extractor::List()
@@ -168,28 +632,41 @@ int Extractor::List()
         LOG_MSG(L_ERR, extractor_debug, "Invalid argument\n");
         return -1;
     }
-    ArchiveReader a = OpenForScan(source);
+    Budget budget(limits, FileBytes(source), FreeBytes(target));
+    SourceFile file(budget);
+    file.path = source;
+    ArchiveReader a = OpenForScan(file);
     if (!a) {
         return -1;
     }
+    std::uint64_t count = 0;
+    std::uint64_t bytes = 0;
     archive_entry* entry = nullptr;
-    while (archive_read_next_header(a.get(), &entry) == ARCHIVE_OK) {
+    while (budget.InTime() && archive_read_next_header(a.get(), &entry) == ARCHIVE_OK) {
+        if (!budget.EntriesAllowed(++count)) {
+            break;
+        }
         const char* entry_pathname = archive_entry_pathname(entry);
         std::printf("%s\n", entry_pathname != nullptr ? entry_pathname : "");
         std::fflush(stdout);
-        archive_read_data_skip(a.get());
+        if (!PassOverData(a.get(), budget, bytes)) {
+            break;
+        }
     }
     archive_read_close(a.get());
-    return 0;
+    return budget.Exceeded() ? -1 : 0;
 }
 
-int Extractor::copy_data(archive* ar, archive* aw)
+int Extractor::copy_data(archive* ar, archive* aw, Budget& budget, std::uint64_t& written)
 {
     if (ar == nullptr || aw == nullptr) {
         LOG_MSG(L_ERR, extractor_debug, "Invalid Argument\n");
         return -1;
     }
     for (;;) {
+        if (!budget.InTime()) {
+            return -1;
+        }
         const void* buff = nullptr;
         size_t size = 0;
         la_int64_t offset = 0;
@@ -199,6 +676,10 @@ int Extractor::copy_data(archive* ar, archive* aw)
         }
         if (r != ARCHIVE_OK) {
             LOG_MSG(L_ERR, extractor_debug, "archive_read_data_block failed: '%s'\n", ErrorText(ar));
+            return -1;
+        }
+        written += size;
+        if (!budget.BytesAllowed(written)) {
             return -1;
         }
         if (archive_write_data_block(aw, buff, size, offset) != ARCHIVE_OK) {
