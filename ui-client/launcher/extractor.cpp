@@ -10,102 +10,26 @@
 
 #include <QString>
 
-#include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <system_error>
-#include <vector>
 
 #include "adapter.h"
+#include "extractor-budget.h"
+#include "extractor-source.h"
 #include "log.h"
 #include "strtab.h"
-
-namespace extractor_detail {
-
-// The limits of one Extract, Count or List, and what was used of them. Each
-// check logs the ERROR the first time a limit is exceeded and keeps failing
-// from then on.
-class Budget {
-public:
-    Budget(const Extractor::Limits& limits, std::uint64_t archive_bytes, std::uint64_t free_bytes)
-        : deadline_(std::chrono::steady_clock::now() + limits.max_duration),
-          max_duration_(limits.max_duration),
-          max_entries_(limits.max_entries)
-    {
-        // Saturating: bytes_per_archive_byte times archive_bytes, at least
-        // min_bytes, at most free_bytes.
-        std::uint64_t bytes = archive_bytes;
-        if (limits.bytes_per_archive_byte != 0 && bytes > UINT64_MAX / limits.bytes_per_archive_byte) {
-            bytes = UINT64_MAX;
-        } else {
-            bytes *= limits.bytes_per_archive_byte;
-        }
-        max_bytes_ = std::min(std::max(bytes, limits.min_bytes), free_bytes);
-    }
-
-    bool Exceeded() const { return exceeded_; }
-
-    bool InTime()
-    {
-        if (exceeded_) {
-            return false;
-        }
-        if (std::chrono::steady_clock::now() > deadline_) {
-            exceeded_ = true;
-            LOG_MSG(L_ERR, extractor_debug, "Extraction abandoned: not done within %lld ms\n",
-                    static_cast<long long>(max_duration_.count()));
-            return false;
-        }
-        return true;
-    }
-
-    bool EntriesAllowed(std::uint64_t entries)
-    {
-        if (exceeded_) {
-            return false;
-        }
-        if (entries > max_entries_) {
-            exceeded_ = true;
-            LOG_MSG(L_ERR, extractor_debug, "Extraction abandoned: more than %llu entries\n",
-                    static_cast<unsigned long long>(max_entries_));
-            return false;
-        }
-        return true;
-    }
-
-    // bytes: all the file data of this pass so far.
-    bool BytesAllowed(std::uint64_t bytes)
-    {
-        if (exceeded_) {
-            return false;
-        }
-        if (bytes > max_bytes_) {
-            exceeded_ = true;
-            LOG_MSG(L_ERR, extractor_debug, "Extraction abandoned: more than %llu bytes to write\n",
-                    static_cast<unsigned long long>(max_bytes_));
-            return false;
-        }
-        return true;
-    }
-
-    long long MaxDurationMs() const { return static_cast<long long>(max_duration_.count()); }
-
-private:
-    std::chrono::steady_clock::time_point deadline_;
-    std::chrono::milliseconds max_duration_;
-    std::uint64_t max_entries_;
-    std::uint64_t max_bytes_ = 0;
-    bool exceeded_ = false;
-};
-
-}  // namespace extractor_detail
 
 namespace {
 
 using extractor_detail::Budget;
+using extractor_detail::OpenSource;
+using extractor_detail::SourceFile;
 
 // Paths reach the writer relative to the target, which is the working folder
 // while it writes, so its checks hold below the target only: no absolute
@@ -118,9 +42,6 @@ constexpr int kDiskOptions = ARCHIVE_EXTRACT_UNLINK | ARCHIVE_EXTRACT_SECURE_SYM
                              ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_SECURE_NOABSOLUTEPATHS |
                              ARCHIVE_EXTRACT_MAC_METADATA;
 static_assert(kDiskOptions == 0x12310, "the writer gets exactly these five flags");
-
-// tar's traditional block: 20 records of 512 bytes.
-constexpr size_t kBlockSize = 10240;
 
 struct ReaderDeleter {
     void operator()(archive* handle) const { archive_read_free(handle); }
@@ -136,126 +57,6 @@ const char* ErrorText(archive* handle)
 {
     const char* text = archive_error_string(handle);
     return text != nullptr ? text : "";
-}
-
-// The archive file, read through callbacks that keep the deadline: libarchive
-// asks for more of the file, or seeks in it, at least every kBlockSize bytes
-// of compressed input, so an archive that makes it loop over its input is
-// abandoned too.
-struct SourceFile {
-    explicit SourceFile(Budget& budget) : budget(budget), buffer(kBlockSize) {}
-    ~SourceFile()
-    {
-        if (fd >= 0) {
-            close(fd);
-        }
-    }
-    SourceFile(const SourceFile&) = delete;
-    SourceFile& operator=(const SourceFile&) = delete;
-
-    Budget& budget;
-    std::vector<char> buffer;
-    std::string path;
-    int fd = -1;
-    bool seekable = false;
-    std::uint64_t size = 0;
-    dev_t device = 0;
-    ino_t inode = 0;
-};
-
-bool OutOfTime(archive* a, SourceFile& file)
-{
-    if (file.budget.InTime()) {
-        return false;
-    }
-    archive_set_error(a, ETIMEDOUT, "time limit of %lld ms reached", file.budget.MaxDurationMs());
-    return true;
-}
-
-la_ssize_t ReadSource(archive* a, void* data, const void** buffer)
-{
-    SourceFile& file = *static_cast<SourceFile*>(data);
-    if (OutOfTime(a, file)) {
-        return -1;
-    }
-    for (;;) {
-        const ssize_t got = read(file.fd, file.buffer.data(), file.buffer.size());
-        if (got >= 0) {
-            *buffer = file.buffer.data();
-            return got;
-        }
-        if (errno != EINTR) {
-            archive_set_error(a, errno, "Error reading '%s'", file.path.c_str());
-            return -1;
-        }
-    }
-}
-
-// 0 lets libarchive read and discard instead, which is checked.
-la_int64_t SkipSource(archive*, void* data, la_int64_t request)
-{
-    SourceFile& file = *static_cast<SourceFile*>(data);
-    if (!file.seekable || !file.budget.InTime()) {
-        return 0;
-    }
-    const off_t before = lseek(file.fd, 0, SEEK_CUR);
-    if (before < 0) {
-        return 0;
-    }
-    const off_t after = lseek(file.fd, static_cast<off_t>(request), SEEK_CUR);
-    return after < 0 ? 0 : after - before;
-}
-
-la_int64_t SeekSource(archive* a, void* data, la_int64_t offset, int whence)
-{
-    SourceFile& file = *static_cast<SourceFile*>(data);
-    if (OutOfTime(a, file)) {
-        return ARCHIVE_FATAL;
-    }
-    const off_t position = lseek(file.fd, static_cast<off_t>(offset), whence);
-    if (position < 0) {
-        archive_set_error(a, errno, "Error seeking in '%s'", file.path.c_str());
-        return ARCHIVE_FATAL;
-    }
-    return position;
-}
-
-int CloseSource(archive*, void* data)
-{
-    SourceFile& file = *static_cast<SourceFile*>(data);
-    if (file.fd >= 0) {
-        close(file.fd);
-        file.fd = -1;
-    }
-    return ARCHIVE_OK;
-}
-
-// Opens file.path into a, which has every filter and format enabled, as
-// archive_read_open_filename would (the extraction never overwrites the
-// archive itself). ARCHIVE_OK or the failure, whose text a holds.
-int OpenSource(archive* a, SourceFile& file)
-{
-    file.fd = open(file.path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (file.fd < 0) {
-        archive_set_error(a, errno, "Failed to open '%s'", file.path.c_str());
-        return ARCHIVE_FATAL;
-    }
-    struct stat st {};
-    if (fstat(file.fd, &st) == 0) {
-        file.device = st.st_dev;
-        file.inode = st.st_ino;
-        if (S_ISREG(st.st_mode)) {
-            file.seekable = true;
-            file.size = static_cast<std::uint64_t>(st.st_size);
-            archive_read_extract_set_skip_file(a, st.st_dev, st.st_ino);
-        }
-    }
-    archive_read_set_callback_data(a, &file);
-    archive_read_set_read_callback(a, ReadSource);
-    archive_read_set_skip_callback(a, SkipSource);
-    archive_read_set_seek_callback(a, SeekSource);
-    archive_read_set_close_callback(a, CloseSource);
-    return archive_read_open1(a);
 }
 
 // A reader with every filter and format enabled; null only when allocation
@@ -390,6 +191,22 @@ bool NamesTarget(const char* relative)
     return true;
 }
 
+// Why an entry is not written, or null when it is. Empty for a folder entry
+// for the target itself ("./"), which has nothing to add and is common;
+// anything else naming the target would replace it.
+const char* WhyNotWritten(archive_entry* entry)
+{
+    const unsigned type = archive_entry_filetype(entry);
+    const char* below_target = BelowTarget(archive_entry_pathname(entry));
+    if (NamesTarget(below_target)) {
+        return *below_target == '\0' || type != AE_IFDIR ? "it names no file below the target" : "";
+    }
+    if (type == AE_IFCHR || type == AE_IFBLK || type == AE_IFIFO || type == AE_IFSOCK) {
+        return "device, FIFO and socket entries are never created";
+    }
+    return nullptr;
+}
+
 // The process's working folder, changed for the writing pass and restored
 // when this goes out of scope.
 class WorkingFolder {
@@ -476,8 +293,7 @@ int Extractor::Extract()
         return -1;
     }
 
-    SourceFile file(budget);
-    file.path = source;
+    SourceFile file(budget, source);
     ArchiveReader a = NewReader();
     if (!a) {
         LOG_MSG(L_ERR, extractor_debug, "Allocate extractor failed\n");
@@ -532,48 +348,17 @@ int Extractor::Extract()
             LOG_MSG(L_ERR, extractor_debug, "archive_entry_pathname failed\n");
             return -1;
         }
-        // An absolute entry path lands below the target, as in bsdtar.
-        const std::string relative = BelowTarget(entry_pathname);
-        const unsigned type = archive_entry_filetype(entry);
-        bool skip = false;
-        if (NamesTarget(relative.c_str())) {
-            // A folder entry for the target itself ("./") has nothing to add;
-            // anything else would replace the target.
-            if (relative.empty() || type != AE_IFDIR) {
-                LOG_MSG(L_WARNING, extractor_debug, "Skipping entry '%s': it names no file below the target\n",
-                        entry_pathname);
-            }
-            skip = true;
-        } else if (type == AE_IFCHR || type == AE_IFBLK || type == AE_IFIFO || type == AE_IFSOCK) {
-            LOG_MSG(L_WARNING, extractor_debug, "Skipping entry '%s': device, FIFO or socket (type %06o)\n",
-                    entry_pathname, type);
-            skip = true;
+        const char* skip_reason = WhyNotWritten(entry);
+        if (skip_reason != nullptr && *skip_reason != '\0') {
+            LOG_MSG(L_WARNING, extractor_debug, "Skipping entry '%s' (type %06o): %s\n", entry_pathname,
+                    archive_entry_filetype(entry), skip_reason);
         }
-        if (!skip) {
-            const char* hardlink = archive_entry_hardlink(entry);
-            if (hardlink != nullptr) {
-                const std::string link_relative = BelowTarget(hardlink);
-                if (NamesTarget(link_relative.c_str())) {
-                    LOG_MSG(L_ERR, extractor_debug, "Hard link '%s' of '%s' names no file below the target\n",
-                            hardlink, entry_pathname);
-                    return -1;
-                }
-                archive_entry_set_hardlink(entry, link_relative.c_str());
-            }
-            archive_entry_set_pathname(entry, relative.c_str());
-            if (archive_write_header(ext.get(), entry) != ARCHIVE_OK) {
-                LOG_MSG(L_ERR, extractor_debug, "archive_read_extract2 failed: '%s'\n", ErrorText(ext.get()));
-                return -1;
-            }
-            // The writer sets the size to 0 where nothing is to be written.
-            if ((!archive_entry_size_is_set(entry) || archive_entry_size(entry) > 0) &&
-                copy_data(a.get(), ext.get(), budget, written) != 0) {
-                return -1;
-            }
+        if (skip_reason == nullptr && WriteEntry(a.get(), ext.get(), entry, budget, written) != 0) {
+            return -1;
         }
         progress += 1;
         Notify_Adapter::GetInstance().UpdateProgress(total, progress);
-        if (!skip && archive_write_finish_entry(ext.get()) != ARCHIVE_OK) {
+        if (skip_reason == nullptr && archive_write_finish_entry(ext.get()) != ARCHIVE_OK) {
             LOG_MSG(L_ERR, extractor_debug, "archive_write_finish_entry failed: '%s'\n", ErrorText(ext.get()));
             return -1;
         }
@@ -583,6 +368,34 @@ int Extractor::Extract()
         LOG_MSG(L_WARNING, extractor_debug, "archive_write_close failed: '%s'\n", ErrorText(ext.get()));
     }
     return 0;
+}
+
+int Extractor::WriteEntry(archive* a, archive* ext, archive_entry* entry, Budget& budget, std::uint64_t& written)
+{
+    // Copies: both setters below may free the text the name points into.
+    const std::string path = archive_entry_pathname(entry);
+    const char* hardlink = archive_entry_hardlink(entry);
+    if (hardlink != nullptr) {
+        // Placed below the target exactly as paths are.
+        const std::string link_below_target = BelowTarget(hardlink);
+        if (NamesTarget(link_below_target.c_str())) {
+            LOG_MSG(L_ERR, extractor_debug, "Hard link '%s' of '%s' names no file below the target\n", hardlink,
+                    path.c_str());
+            return -1;
+        }
+        archive_entry_set_hardlink(entry, link_below_target.c_str());
+    }
+    // An absolute entry path lands below the target, as it always did.
+    archive_entry_set_pathname(entry, std::string(BelowTarget(path.c_str())).c_str());
+    if (archive_write_header(ext, entry) != ARCHIVE_OK) {
+        LOG_MSG(L_ERR, extractor_debug, "archive_read_extract2 failed: '%s'\n", ErrorText(ext));
+        return -1;
+    }
+    // The writer sets the size to 0 where nothing is to be written.
+    if (archive_entry_size_is_set(entry) && archive_entry_size(entry) == 0) {
+        return 0;
+    }
+    return copy_data(a, ext, budget, written);
 }
 
 int Extractor::Count()
@@ -597,8 +410,7 @@ int Extractor::Count()
 
 int Extractor::CountEntries(Budget& budget)
 {
-    SourceFile file(budget);
-    file.path = source;
+    SourceFile file(budget, source);
     ArchiveReader a = OpenForScan(file);
     if (!a) {
         return -1;
@@ -633,8 +445,7 @@ int Extractor::List()
         return -1;
     }
     Budget budget(limits, FileBytes(source), FreeBytes(target));
-    SourceFile file(budget);
-    file.path = source;
+    SourceFile file(budget, source);
     ArchiveReader a = OpenForScan(file);
     if (!a) {
         return -1;

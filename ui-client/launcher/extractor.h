@@ -22,6 +22,7 @@
 #include <string>
 
 struct archive;
+struct archive_entry;
 
 namespace extractor_detail {
 class Budget;
@@ -81,6 +82,9 @@ private:
 
     // The counting pass of Count and Extract, within budget.
     int CountEntries(Budget& budget);
+    // Writes the current entry's header and data below the working folder.
+    // 0 on success, -1 after logging why not.
+    int WriteEntry(archive* a, archive* ext, archive_entry* entry, Budget& budget, std::uint64_t& written);
     // Copies the current entry's data blocks from ar to aw, adding what it
     // writes to written. 0 on success, -1 on failure.
     int copy_data(archive* ar, archive* aw, Budget& budget, std::uint64_t& written);

@@ -291,14 +291,14 @@ protected:
         fs::remove_all(root, ignored);
     }
 
-    // "TAG message" of each extractor record, in order.
+    // "TAG message" of each record from the extractor's sources, in order.
     std::vector<std::string> LogLines() const
     {
         std::ifstream in(root + "/launcher.log");
         std::vector<std::string> lines;
         for (std::string line; std::getline(in, line);) {
             const size_t tag = line.find(") [");
-            const size_t source = line.find("] extractor.cpp(");
+            const size_t source = line.find("] extractor");
             const size_t message = line.find("): ", source);
             if (tag != std::string::npos && source != std::string::npos && message != std::string::npos) {
                 lines.push_back(line.substr(tag + 3, source - tag - 3) + " " + line.substr(message + 3));
@@ -349,6 +349,10 @@ TEST_F(ExtractorTest, ExtractReportsProgressAndLeavesExactlyTheArchiveContent)
          -1, Reports(3, 1), {StartsWith("ERROR archive_read_extract2 failed: '")}, {{"pkg/first.txt", "file 0644 1"}}},
         {"absolute_entry_path", tar, ARCHIVE_FILTER_NONE, {{root + "/outside/x", AE_IFREG, "abs"}}, "", 0,
          Reports(1, 1), {}, {{root.substr(1) + "/outside/x", "file 0644 abs"}, {"../outside", "absent"}}},
+        // bsdtar -C dir . writes the folder itself first: nothing to add, no warning.
+        {"dot_slash_folder_first", tar, ARCHIVE_FILTER_NONE,
+         {{"./", AE_IFDIR, "", 0755}, {"./readme.txt", AE_IFREG, "read me\n"}}, "", 0, Reports(2, 2), {},
+         {{"readme.txt", "file 0644 read me\n"}}},
         {"setuid_bit_dropped_and_umask_applied", tar, ARCHIVE_FILTER_NONE, {{"tool", AE_IFREG, "x", 04777}}, "", 0,
          Reports(1, 1), {}, {{"tool", "file 0755 x"}}},
         // In the C locale a UTF-8 path cannot be converted: the header comes back
@@ -568,13 +572,13 @@ TEST_F(ExtractorTest, HostileArchivesChangeNothingOutsideTheTarget)
         {"dotdot_hard_link", tar, none, {{"h", AE_IFREG, "", 0644, "../canary/file.txt"}}, -1, Reports(1, 0),
          {"ERROR archive_read_extract2 failed: 'Path contains '..''"}, {}, {}},
         {"empty_name", tar, none, {{"", AE_IFREG, "x"}, {"ok.txt", AE_IFREG, "ok"}}, 0, Reports(2, 2),
-         {"WARNING Skipping entry '': it names no file below the target"}, {"ok.txt"},
+         {"WARNING Skipping entry '' (type 100000): it names no file below the target"}, {"ok.txt"},
          {{"ok.txt", "file 0644 ok"}}},
         {"double_slash_name", cpio, none, {{"//", AE_IFREG, "x"}, {"ok.txt", AE_IFREG, "ok"}}, 0, Reports(2, 2),
-         {"WARNING Skipping entry '//': it names no file below the target"}, {"ok.txt"},
+         {"WARNING Skipping entry '//' (type 100000): it names no file below the target"}, {"ok.txt"},
          {{"ok.txt", "file 0644 ok"}}},
         {"dot_name_file", cpio, none, {{".", AE_IFREG, "x"}, {"ok.txt", AE_IFREG, "ok"}}, 0, Reports(2, 2),
-         {"WARNING Skipping entry '.': it names no file below the target"}, {"ok.txt"},
+         {"WARNING Skipping entry '.' (type 100000): it names no file below the target"}, {"ok.txt"},
          {{"ok.txt", "file 0644 ok"}}},
         {"device_fifo_and_socket_entries", cpio, none,
          {{"dev/full", AE_IFCHR, ""},
@@ -583,10 +587,10 @@ TEST_F(ExtractorTest, HostileArchivesChangeNothingOutsideTheTarget)
           {"dev/socket", AE_IFSOCK, ""},
           {"ok.txt", AE_IFREG, "ok"}},
          0, Reports(5, 5),
-         {"WARNING Skipping entry 'dev/full': device, FIFO or socket (type 020000)",
-          "WARNING Skipping entry 'dev/block': device, FIFO or socket (type 060000)",
-          "WARNING Skipping entry 'dev/fifo': device, FIFO or socket (type 010000)",
-          "WARNING Skipping entry 'dev/socket': device, FIFO or socket (type 140000)"},
+         {"WARNING Skipping entry 'dev/full' (type 020000): device, FIFO and socket entries are never created",
+          "WARNING Skipping entry 'dev/block' (type 060000): device, FIFO and socket entries are never created",
+          "WARNING Skipping entry 'dev/fifo' (type 010000): device, FIFO and socket entries are never created",
+          "WARNING Skipping entry 'dev/socket' (type 140000): device, FIFO and socket entries are never created"},
          {"ok.txt"}, {{"ok.txt", "file 0644 ok"}}},
         {"dotdot_entry", tar, none, {{"../canary/file.txt", AE_IFREG, "EVIL"}}, -1, Reports(1, 0),
          {"ERROR archive_read_extract2 failed: 'Path contains '..''"}, {}, {}},
