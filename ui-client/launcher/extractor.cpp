@@ -133,12 +133,36 @@ bool SkipIsCheap(archive* a)
     }
 }
 
+// What an extraction would write for an entry whose data is not read: its
+// stated size, or for a sparse file the sum of its data regions.
+std::uint64_t StatedDataBytes(archive_entry* entry)
+{
+    if (!archive_entry_size_is_set(entry) || archive_entry_size(entry) <= 0) {
+        return 0;
+    }
+    if (archive_entry_sparse_reset(entry) == 0) {
+        return static_cast<std::uint64_t>(archive_entry_size(entry));
+    }
+    std::uint64_t bytes = 0;
+    la_int64_t offset = 0;
+    la_int64_t length = 0;
+    while (archive_entry_sparse_next(entry, &offset, &length) == ARCHIVE_OK) {
+        bytes += length > 0 ? static_cast<std::uint64_t>(length) : 0;
+    }
+    return bytes;
+}
+
 // Passes over the current entry's data in a counting pass, adding the bytes
-// an extraction would write to bytes. false once the budget is exceeded; an
-// unreadable entry is skipped, as the count always did.
-bool PassOverData(archive* a, Budget& budget, std::uint64_t& bytes)
+// an extraction would write to bytes, so that a bomb is refused before
+// anything is written. false once the budget is exceeded; an unreadable entry
+// is skipped, as the count always did.
+bool PassOverData(archive* a, archive_entry* entry, Budget& budget, std::uint64_t& bytes)
 {
     if (SkipIsCheap(a)) {
+        bytes += StatedDataBytes(entry);
+        if (!budget.BytesAllowed(bytes)) {
+            return false;
+        }
         archive_read_data_skip(a);
         return budget.InTime();
     }
@@ -423,7 +447,7 @@ int Extractor::CountEntries(Budget& budget)
     archive_entry* entry = nullptr;
     while (budget.InTime() && archive_read_next_header(a.get(), &entry) == ARCHIVE_OK) {
         count += 1;
-        if (!budget.EntriesAllowed(count) || !PassOverData(a.get(), budget, bytes)) {
+        if (!budget.EntriesAllowed(count) || !PassOverData(a.get(), entry, budget, bytes)) {
             break;
         }
         // The progress signals carry an int.
@@ -460,7 +484,7 @@ int Extractor::List()
         const char* entry_pathname = archive_entry_pathname(entry);
         std::printf("%s\n", entry_pathname != nullptr ? entry_pathname : "");
         std::fflush(stdout);
-        if (!PassOverData(a.get(), budget, bytes)) {
+        if (!PassOverData(a.get(), entry, budget, bytes)) {
             break;
         }
     }
