@@ -14,6 +14,10 @@ namespace {
 
 // tar's traditional block: 20 records of 512 bytes.
 constexpr size_t kBlockSize = 10240;
+// What libarchive's own file reader reads at a time from a regular file, for
+// a block size of 10240: six times fewer system calls, and seeking costs no
+// more.
+constexpr size_t kRegularFileReadSize = 64 * 1024;
 
 bool OutOfTime(archive* a, SourceFile& file)
 {
@@ -103,6 +107,7 @@ int OpenSource(archive* a, SourceFile& file)
     struct stat st {};
     if (fstat(file.fd, &st) == 0 && S_ISREG(st.st_mode)) {
         file.seekable = true;
+        file.buffer.resize(kRegularFileReadSize);
         file.device = st.st_dev;
         file.inode = st.st_ino;
         archive_read_extract_set_skip_file(a, st.st_dev, st.st_ino);

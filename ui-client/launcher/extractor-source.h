@@ -1,7 +1,7 @@
 // The archive file as libarchive reads it, through callbacks that keep a
 // Budget's deadline: libarchive asks for more of the file, or seeks in it,
-// at least every 10240 bytes of compressed input, so an archive that makes it
-// loop over its input is abandoned too. A loop that reads nothing is not seen.
+// at least every 64 KiB of compressed input, so an archive that makes it loop
+// over its input is abandoned too. A loop that reads nothing is not seen.
 #pragma once
 
 #include <sys/types.h>
