@@ -6,32 +6,12 @@
 
 #include "errno-guard.h"
 #include "file-op.h"
+#include "file-type.h"
 #include "log.h"
 
 namespace {
 
 constexpr int kWantTimeAndSize = 1;
-
-FILE_TYPE TypeFromListing(unsigned char listingType)
-{
-    switch (listingType) {
-    case DT_REG:
-        return FT_FILE;
-    case DT_DIR:
-        return FT_DIR;
-    case DT_LNK:
-        return FT_SLINK;
-    case DT_CHR:
-    case DT_BLK:
-        return FT_DEV;
-    case DT_FIFO:
-        return FT_FIFO;
-    case DT_SOCK:
-        return FT_SOCK;
-    default:
-        return FT_ERR;
-    }
-}
 
 }  // namespace
 
@@ -74,7 +54,7 @@ int FSReadDir(DIR_HANDLE& dh, DIR_ENTRY& entry)
     entry.size = size;
     entry.name = listed->d_name;
     // From the listing even when the status was read, so both flags agree.
-    entry.type = TypeFromListing(listed->d_type);
+    entry.type = FileTypeOfListing(listed->d_type);
     return 1;
 }
 

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "file-deploy.h"
+#include "file-type.h"
 #include "scoped-handles.h"
 
 namespace {
@@ -21,51 +22,18 @@ uint64_t RoundUpToBlocks(uint64_t bytes)
     return (bytes + kBlockBytes - 1) / kBlockBytes * kBlockBytes;
 }
 
-FILE_TYPE TypeOfMode(mode_t mode)
-{
-    if (S_ISREG(mode)) {
-        return FT_FILE;
-    }
-    if (S_ISDIR(mode)) {
-        return FT_DIR;
-    }
-    if (S_ISLNK(mode)) {
-        return FT_SLINK;
-    }
-    if (S_ISFIFO(mode)) {
-        return FT_FIFO;
-    }
-    if (S_ISSOCK(mode)) {
-        return FT_SOCK;
-    }
-    return S_ISCHR(mode) || S_ISBLK(mode) ? FT_DEV : FT_ERR;
-}
-
 FILE_TYPE TypeOfListing(int folder, const dirent& entry)
 {
-    switch (entry.d_type) {
-    case DT_REG:
-        return FT_FILE;
-    case DT_DIR:
-        return FT_DIR;
-    case DT_LNK:
-        return FT_SLINK;
-    case DT_FIFO:
-        return FT_FIFO;
-    case DT_SOCK:
-        return FT_SOCK;
-    case DT_CHR:
-    case DT_BLK:
-        return FT_DEV;
-    default:
-        break;
+    const FILE_TYPE listed = FileTypeOfListing(entry.d_type);
+    if (listed != FT_ERR) {
+        return listed;
     }
     // Some file systems leave the kind out of their listings.
     struct stat status;
     if (fstatat(folder, entry.d_name, &status, AT_SYMLINK_NOFOLLOW) != 0) {
         return FT_ERR;
     }
-    return TypeOfMode(status.st_mode);
+    return FileTypeOfMode(status.st_mode);
 }
 
 int SizeOfTree(const std::string& path, TREE_SIZE& size, std::string& failed_path)

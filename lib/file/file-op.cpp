@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "file-type.h"
 #include "log.h"
 
 namespace {
@@ -20,33 +21,6 @@ constexpr uint32_t kMsdosMagic = 0x4D44;
 
 // realpath needs PATH_MAX; twice that leaves room should a system raise it.
 constexpr size_t kRealPathBufferSize = 8192;
-
-bool TypeFromMode(mode_t mode, FILE_TYPE& type)
-{
-    switch (mode & S_IFMT) {
-    case S_IFREG:
-        type = FT_FILE;
-        return true;
-    case S_IFDIR:
-        type = FT_DIR;
-        return true;
-    case S_IFCHR:
-    case S_IFBLK:
-        type = FT_DEV;
-        return true;
-    case S_IFLNK:
-        type = FT_SLINK;
-        return true;
-    case S_IFIFO:
-        type = FT_FIFO;
-        return true;
-    case S_IFSOCK:
-        type = FT_SOCK;
-        return true;
-    default:
-        return false;
-    }
-}
 
 }  // namespace
 
@@ -80,7 +54,8 @@ int GetFileInfo(const std::string& path, FILE_INFO& info)
     info.uid = st.st_uid;
     info.gid = st.st_gid;
     info.mode = st.st_mode;
-    return TypeFromMode(st.st_mode, info.type) ? 0 : -1;
+    info.type = FileTypeOfMode(st.st_mode);
+    return info.type != FT_ERR ? 0 : -1;
 }
 
 int FSStat(const std::string& path, FILE_INFO& info, bool /*do_case_check*/)
