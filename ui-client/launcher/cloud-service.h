@@ -55,6 +55,10 @@ protected:
 
 public:
     void RemoveAgedFolders();
+    // Removes what an interrupted deployment may have left: the staging
+    // folder and every backup name. Only for when the private copy is whole
+    // and this launcher holds the single-instance guard.
+    void RemoveDeploymentLeftovers();
     // The folder under which the per-user folders live: the home folder, or
     // XDG_DATA_HOME on the Deepin desktop when it is set and not empty.
     static QString GetUserInstallPath();
@@ -66,10 +70,6 @@ protected:
     // current copy; -1 (ERROR logged, last_failure set) when it does not or
     // cannot be sized. Touches nothing.
     int CheckSpaceForPackage();
-    // Removes what an interrupted deployment may have left: the staging
-    // folder and every backup name. Only for when the private copy is whole.
-    void RemoveDeploymentLeftovers();
-
     int timeout = 0;
     std::string per_user_install_path;
     VersionInfo target_version;

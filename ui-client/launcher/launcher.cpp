@@ -106,6 +106,11 @@ void Worker::HandleServicce()
     m_service->PreUpgrade();
     if (!m_service->IsNeedUpgrade()) {
         LOG_MSG(L_DEBUG, launcher_debug, "no need to upgrade\n");
+        // A run killed after the new copy took its place leaves a backup; only
+        // the guard's holder may clear it, another launcher may be mid-swap.
+        if (IsDeploymentAllowed()) {
+            m_service->RemoveDeploymentLeftovers();
+        }
     } else if (!IsDeploymentAllowed()) {
         // Another launcher may be deploying: start what is there, change nothing.
         LOG_MSG(L_WARNING, launcher_debug, "single-instance guard not held, the copy is left as it is\n");

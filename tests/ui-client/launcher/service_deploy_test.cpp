@@ -138,8 +138,8 @@ TEST_F(DeployTest, StaleBackupsAndUnfinishedCopyAreClearedEvenWhenReadOnly)
     EXPECT_FALSE(Exists(Staging()));
 }
 
-// A run killed after the new copy took its place leaves its backup; the next
-// start finds nothing to upgrade and must still clear it.
+// A run killed after the new copy took its place leaves its backup; a start
+// that finds nothing to upgrade clears it and keeps the copy.
 TEST_F(DeployTest, LeftoversGoOnAStartWithNothingToUpgrade)
 {
     WriteFile(app_dir + "/INFO", "[Version]\nbuild_version=1300\n");
@@ -150,7 +150,8 @@ TEST_F(DeployTest, LeftoversGoOnAStartWithNothingToUpgrade)
     TestService service;
     service.PreUpgrade();
 
-    EXPECT_FALSE(service.IsNeedUpgrade());
+    ASSERT_FALSE(service.IsNeedUpgrade());
+    service.RemoveDeploymentLeftovers();
 
     EXPECT_FALSE(Exists(Backup(0)));
     EXPECT_FALSE(Exists(Staging()));

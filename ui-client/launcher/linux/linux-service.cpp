@@ -76,11 +76,6 @@ bool LinuxService::IsNeedUpgrade()
     if (!PerUserBinPathExist()) {
         need_upgrade = true;
     }
-    if (!need_upgrade) {
-        // A run killed after the new copy took its place leaves a backup
-        // behind; every start passes here, so that is where it goes.
-        RemoveDeploymentLeftovers();
-    }
     return need_upgrade;
 }
 
