@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 
 #include "log.h"
 
@@ -27,43 +28,32 @@ Budget::Budget(const Extractor::Limits& limits, std::uint64_t archive_bytes, std
 
 bool Budget::InTime()
 {
-    if (exceeded_) {
-        return false;
-    }
-    if (std::chrono::steady_clock::now() > deadline_) {
-        exceeded_ = true;
-        LOG_MSG(L_ERR, extractor_debug, "Extraction abandoned: not done within %lld ms\n", MaxDurationMs());
-        return false;
-    }
-    return true;
+    return Within(std::chrono::steady_clock::now() <= deadline_, "not done within %llu ms",
+                  static_cast<unsigned long long>(MaxDurationMs()));
 }
 
 bool Budget::EntriesAllowed(std::uint64_t entries)
 {
-    if (exceeded_) {
-        return false;
-    }
-    if (entries > max_entries_) {
-        exceeded_ = true;
-        LOG_MSG(L_ERR, extractor_debug, "Extraction abandoned: more than %llu entries\n",
-                static_cast<unsigned long long>(max_entries_));
-        return false;
-    }
-    return true;
+    return Within(entries <= max_entries_, "more than %llu entries", max_entries_);
 }
 
 bool Budget::BytesAllowed(std::uint64_t bytes)
 {
+    return Within(bytes <= max_bytes_, "more than %llu bytes to write", max_bytes_);
+}
+
+bool Budget::Within(bool within, const char* limitText, unsigned long long limit)
+{
     if (exceeded_) {
         return false;
     }
-    if (bytes > max_bytes_) {
+    if (!within) {
         exceeded_ = true;
-        LOG_MSG(L_ERR, extractor_debug, "Extraction abandoned: more than %llu bytes to write\n",
-                static_cast<unsigned long long>(max_bytes_));
-        return false;
+        char reason[96];
+        snprintf(reason, sizeof reason, limitText, limit);
+        LOG_MSG(L_ERR, extractor_debug, "Extraction abandoned: %s\n", reason);
     }
-    return true;
+    return within;
 }
 
 }  // namespace extractor_detail

@@ -28,6 +28,9 @@ public:
     bool BytesAllowed(std::uint64_t bytes);
 
 private:
+    // within, or false for good once any limit was passed; logs the first.
+    bool Within(bool within, const char* limitText, unsigned long long limit);
+
     std::chrono::steady_clock::time_point deadline_;
     std::chrono::milliseconds max_duration_;
     std::uint64_t max_entries_;
