@@ -16,6 +16,7 @@
 #include <string>
 
 #include "e2e_fixture.h"
+#include "child_process.h"
 #include "launcher_test_support.h"
 #include "tree_snapshot.h"
 
@@ -75,7 +76,7 @@ protected:
         return Messages(ReadFile(home + "/.Tarnwell/log/launcher.log").value_or(""), "ERROR");
     }
 
-    TempFolder tmp;
+    ScratchDir tmp;
     std::string root;
     std::string home;
     bool mounted = false;

@@ -21,6 +21,7 @@
 #include <thread>
 
 #include "launcher_process.h"
+#include "child_process.h"
 #include "launcher_test_support.h"
 #include "tree_snapshot.h"
 
@@ -108,7 +109,7 @@ protected:
         return false;
     }
 
-    TempFolder tmp;
+    ScratchDir tmp;
     std::string root;
     std::string home;
     TreeSnapshot packageSnapshot;

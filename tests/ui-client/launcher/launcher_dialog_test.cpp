@@ -29,6 +29,7 @@
 #include "failure-text.h"
 #include "raise-channel.h"
 #include "launcher.h"
+#include "child_process.h"
 #include "launcher_test_support.h"
 #include "strtab.h"
 #include "uipathmanager.h"
@@ -241,7 +242,7 @@ TEST(RaiseChannelTest, second_launcher_reaches_the_listener_that_holds_the_folde
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TempFolder folder;
+        ScratchDir folder;
         const QString path = RaiseSocketPath(QString::fromStdString(folder.path()));
         EXPECT_FALSE(RequestRaise(path)) << "nobody listens yet";
         const std::string left = c.leftAtPath != nullptr ? c.leftAtPath : "";

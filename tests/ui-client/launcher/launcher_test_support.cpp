@@ -28,20 +28,6 @@ void StageClient(const std::string& dir, int build, const std::string& who)
 
 }  // namespace
 
-TempFolder::TempFolder()
-    : m_path((fs::temp_directory_path() / "launcher-test.XXXXXX").string())
-{
-    if (mkdtemp(m_path.data()) == nullptr) {
-        throw std::runtime_error("mkdtemp failed");
-    }
-}
-
-TempFolder::~TempFolder()
-{
-    std::error_code ignored;
-    fs::remove_all(m_path, ignored);
-}
-
 void WriteFile(const std::string& path, const std::string& content, mode_t mode)
 {
     fs::create_directories(fs::path(path).parent_path());

@@ -10,20 +10,9 @@
 #include <optional>
 #include <string>
 
+#include "child_process.h"
+
 namespace launcher_test {
-
-// A fresh folder below the system's temporary folder, removed with its content.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::string& path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
 
 void WriteFile(const std::string& path, const std::string& content, mode_t mode = 0644);
 std::optional<std::string> ReadFile(const std::string& path);
@@ -39,7 +28,7 @@ struct Stage {
     std::string CopyBuild() const { return BuildOf(AppDir(home) + "/INFO"); }
     std::string StartCalls() const { return ReadFile(home + "/start-calls").value_or(""); }
 
-    TempFolder folder;
+    ScratchDir folder;
     const std::string root = folder.path() + "/root";
     const std::string home;
 };
