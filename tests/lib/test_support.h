@@ -1,7 +1,6 @@
-// Helpers shared by the lib tests: whole-file reads and writes, whole-text
-// regular expressions and a log capture, on top of the scratch folders and
-// children of child_process.h. It also brings in the headers the tests have in
-// common.
+// What the lib tests add to the shared support: the record stamp's shape,
+// whole-text regular expressions and a umask guard. It also brings in the
+// headers the tests have in common.
 #pragma once
 
 #include <grp.h>
@@ -27,26 +26,9 @@
 #include <gtest/gtest.h>
 
 #include "child_process.h"
+#include "files.h"
+#include "log_records.h"
 #include "log.h"
-
-inline std::string ReadFile(const std::string& path)
-{
-    std::stringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
-
-inline void WriteFile(const std::string& path, const std::string& content, mode_t mode = 0644)
-{
-    std::ofstream(path, std::ios::binary) << content;
-    chmod(path.c_str(), mode);
-}
-
-inline off_t FileSize(const std::string& path)
-{
-    struct stat st {};
-    return stat(path.c_str(), &st) == 0 ? st.st_size : -1;
-}
 
 // "YYYY-MM-DDTHH:MM:SS " and "(pid:thread) " in front of every file or stream record.
 constexpr size_t kStampLength = 20;
@@ -79,32 +61,6 @@ inline std::string WithoutStamps(std::string text)
     }
     return text;
 }
-
-// While this lives the logger writes to dir/test.log, with file_op_debug at DEBUG.
-class LogCapture {
-public:
-    explicit LogCapture(const ScratchDir& dir) : logPath_(dir / "test.log")
-    {
-        WriteFile(dir / "test.debug", "file_op_debug=7\n");
-        EXPECT_EQ(0, Logger::Initialize(Logger::FILE_LOGGER, logPath_, dir / "test.debug", 50, Logger::ThreadSafe));
-    }
-    ~LogCapture() { Logger::Destroy(); }
-
-    // Records tagged tag ("ERROR", "DEBUG", ...) whose text after the tag contains text.
-    int Count(const std::string& tag, const std::string& text) const
-    {
-        int count = 0;
-        std::istringstream in(ReadFile(logPath_));
-        for (std::string line; std::getline(in, line);) {
-            const size_t at = line.find("[" + tag + "] ");
-            count += at != std::string::npos && line.find(text, at) != std::string::npos;
-        }
-        return count;
-    }
-
-private:
-    std::string logPath_;
-};
 
 struct UmaskGuard {
     explicit UmaskGuard(mode_t mask) : previous(umask(mask)) {}

@@ -15,14 +15,16 @@
 #include <filesystem>
 #include <string>
 
-#include "e2e_fixture.h"
+#include "launcher_process.h"
+#include "log_records.h"
+#include "staged_package.h"
 #include "child_process.h"
-#include "launcher_test_support.h"
+#include "staged_package.h"
 #include "tree_snapshot.h"
 
 namespace fs = std::filesystem;
 using namespace launcher_test;
-using namespace robustness;
+
 
 namespace {
 
@@ -73,7 +75,7 @@ protected:
             << Difference(Snapshot(tmp.path() + "/old-copy"), Snapshot(AppDir(home)));
         EXPECT_FALSE(Exists(AppDir(home) + "_tmp"));
         EXPECT_FALSE(Exists(AppDir(home) + ".deploying"));
-        return Messages(ReadFile(home + "/.Tarnwell/log/launcher.log").value_or(""), "ERROR");
+        return LogMessages(ReadFile(home + "/.Tarnwell/log/launcher.log"), "ERROR");
     }
 
     ScratchDir tmp;

@@ -22,12 +22,12 @@
 
 #include "launcher_process.h"
 #include "child_process.h"
-#include "launcher_test_support.h"
+#include "staged_package.h"
 #include "tree_snapshot.h"
 
 namespace fs = std::filesystem;
 using namespace launcher_test;
-using namespace robustness;
+
 
 namespace {
 

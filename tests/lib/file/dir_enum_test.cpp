@@ -46,7 +46,7 @@ TEST(DirEnum, ListsTypesFromTheListingAndDetailsOnRequest)
 TEST(DirEnum, MissingFolderLogsOnceAndLeavesHandleClosable)
 {
     ScratchDir dir;
-    LogCapture log(dir);
+    LogCapture log(dir.path());
     DIR_HANDLE dh;
     dh.path = "before";
     EXPECT_EQ(FSOpenDir(dir / "missing", 1, dh), -1);

@@ -50,7 +50,7 @@ TEST(FSCopy, PermissionComesFromTheSourceItself)
 TEST(FSCopy, FullDiskIsTellableFromOtherFailures)
 {
     ScratchDir dir;
-    LogCapture log(dir);
+    LogCapture log(dir.path());
     WriteFile(dir / "src", Bytes(20000));
     errno = 0;
     EXPECT_EQ(FSCopy(dir / "src", "/dev/full", true, false), -2);

@@ -26,7 +26,7 @@ TEST(FSMKDir, CreatesOrRefusesAsTheCallerExpects)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ScratchDir dir;
-        LogCapture log(dir);
+        LogCapture log(dir.path());
         UmaskGuard mask(022);
         c.setup(dir);
         const std::string path = c.path.empty() ? "" : dir / c.path;

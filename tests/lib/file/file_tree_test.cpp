@@ -39,7 +39,7 @@ TEST(FSRename, CrossDeviceFallsBackToCopy)
     if (localStat.st_dev == shmStat.st_dev) {
         GTEST_SKIP() << local.path() << " and /dev/shm are on one device: no cross-device move possible";
     }
-    LogCapture log(local);
+    LogCapture log(local.path());
     UmaskGuard mask(022);
     WriteFile(local / "tool", "#!/bin/sh\n", 0755);
     ASSERT_EQ(FSRename(local / "tool", shm / "tool", true), 0);

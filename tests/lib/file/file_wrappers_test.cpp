@@ -6,7 +6,7 @@
 TEST(Wrappers, LinkTextUpToTheBufferLimit)
 {
     ScratchDir dir;
-    LogCapture log(dir);
+    LogCapture log(dir.path());
     WriteFile(dir / "file", "x");
     const std::string longest(4095, 'a');
     ASSERT_EQ(FSCreateSymbolicLink(longest, dir / "longest"), 0);

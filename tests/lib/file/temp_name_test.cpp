@@ -18,7 +18,7 @@ TEST(TempNames, MktempFileAndTempPath)
     EXPECT_EQ(st.st_size, 0);
 
     // mkstemp leaves its last attempt in the template, so the logged suffix varies.
-    LogCapture log(dir);
+    LogCapture log(dir.path());
     path = "unchanged";
     EXPECT_EQ(FSMktemp(dir / "missing", path), -1);
     EXPECT_EQ(path, "unchanged");

@@ -17,7 +17,9 @@
 #include <thread>
 #include <vector>
 
-#include "e2e_fixture.h"
+#include "launcher_process.h"
+#include "log_records.h"
+#include "staged_package.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -44,7 +46,7 @@ struct LauncherStage : Stage {
     }
     std::vector<std::string> Log() const
     {
-        return LogRecords(ReadFile(home + "/.Tarnwell/log/launcher.log").value_or(""));
+        return LogRecords(ReadFile(home + "/.Tarnwell/log/launcher.log"));
     }
 };
 
@@ -300,7 +302,7 @@ TEST(NotificationTest, failure_reaches_the_notification_service_of_the_session_b
                 .Wait();
 
         EXPECT_TRUE(result.exited && result.status == 0) << result.status;
-        EXPECT_EQ(ReadFile(notes).value_or(""),
+        EXPECT_EQ(ReadFile(notes),
                   "Tarnwell Client|Tarnwell Client could not be prepared. Please reinstall it.|30000\n");
         EXPECT_EQ(stage.StartCalls(), "start by copy 1200\n");
     }

@@ -30,7 +30,7 @@
 #include "raise-channel.h"
 #include "launcher.h"
 #include "child_process.h"
-#include "launcher_test_support.h"
+#include "staged_package.h"
 #include "strtab.h"
 #include "uipathmanager.h"
 

@@ -31,7 +31,7 @@ std::map<std::string, std::string> Snapshot(const std::string& root)
         struct stat st;
         lstat(entry.path().c_str(), &st);
         entries[fs::relative(entry.path(), root)] =
-            std::to_string(st.st_mode) + ":" + (S_ISREG(st.st_mode) ? ReadFile(entry.path()).value_or("?") : "");
+            std::to_string(st.st_mode) + ":" + (S_ISREG(st.st_mode) ? ReadFile(entry.path()) : "");
     }
     return entries;
 }

@@ -16,6 +16,6 @@ TEST_F(ServiceTest, PostUpgradeRunsTheStartScript)
 
         LinuxService().PostUpgrade();
 
-        EXPECT_EQ(ReadFile(app_dir + "/package/marker"), script ? std::optional<std::string>("start|") : std::nullopt);
+        EXPECT_EQ(ReadFile(app_dir + "/package/marker"), script ? "start|" : "");
     }
 }

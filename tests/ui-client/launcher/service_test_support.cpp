@@ -4,12 +4,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <algorithm>
 
 #include "log.h"
+#include "log_records.h"
 #include "uipathmanager.h"
 
 namespace {
@@ -64,41 +62,13 @@ void ServiceTest::RegisterRoot(const std::string& root)
 
 std::string ServiceTest::LogText() const
 {
-    return ReadFile(tmp + "/launcher.log").value_or("");
+    return ReadFile(tmp + "/launcher.log");
 }
 
 int ServiceTest::CountLog(const std::string& tag, const std::string& text) const
 {
-    // A record holds "[TAG] <source>(<line>): <message>".
-    std::istringstream lines(LogText());
-    int count = 0;
-    for (std::string line; std::getline(lines, line);) {
-        const size_t at = line.find("[" + tag + "] ");
-        const size_t message = at == std::string::npos ? at : line.find("): ", at);
-        count += message != std::string::npos && line.compare(message + 3, std::string::npos, text) == 0;
-    }
-    return count;
-}
-
-void WriteFile(const std::string& path, const std::string& content, mode_t mode)
-{
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
-    chmod(path.c_str(), mode);
-}
-
-std::optional<std::string> ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return in ? std::optional<std::string>(content.str()) : std::nullopt;
-}
-
-bool Exists(const std::string& path)
-{
-    struct stat st;
-    return lstat(path.c_str(), &st) == 0;
+    const std::vector<std::string> messages = LogMessages(LogText(), tag);
+    return static_cast<int>(std::count(messages.begin(), messages.end(), text));
 }
 
 int RunAsNobody(const std::function<int()>& body)

@@ -9,10 +9,10 @@
 #include <sys/types.h>
 
 #include <functional>
-#include <optional>
 #include <string>
 
 #include "child_process.h"
+#include "files.h"
 #include "linux-service.h"
 
 // Opens the protected operations of the service to the tests.
@@ -52,9 +52,6 @@ private:
     QTemporaryDir dir;
 };
 
-void WriteFile(const std::string& path, const std::string& content, mode_t mode = 0644);
-std::optional<std::string> ReadFile(const std::string& path);
-bool Exists(const std::string& path);
 
 // Runs body in a forked child as uid/gid 65534 and returns its result
 // (-1000 when it did not run to its end).

@@ -1,22 +1,18 @@
-// Ground shared by the launcher's dialog, end-to-end and robustness tests:
-// temporary folders, small file helpers, and a staged system package (build
-// 1300) beside a user's home. Each staged client's start script appends
-// "<argument> by <who>" to <home>/start-calls and then, when a FIFO
-// <home>/hold exists, waits until it reads a line from it or its writers close.
+// A staged system package (build 1300) beside a user's home. Each staged
+// client's start script appends "<argument> by <who>" to <home>/start-calls
+// and then, when a FIFO <home>/hold exists, waits until it reads a line from
+// it or its writers close.
 #pragma once
 
 #include <sys/types.h>
 
-#include <optional>
 #include <string>
 
 #include "child_process.h"
+#include "files.h"
 
 namespace launcher_test {
 
-void WriteFile(const std::string& path, const std::string& content, mode_t mode = 0644);
-std::optional<std::string> ReadFile(const std::string& path);
-bool Exists(const std::string& path);
 std::string AppDir(const std::string& home);  // the private copy
 std::string BuildOf(const std::string& infoPath);  // "" when the INFO file or its build is missing
 
@@ -26,7 +22,7 @@ struct Stage {
     // turns on DEBUG for launcher_debug and service_debug.
     Stage(int copyBuild, bool debugSwitch, const std::string& homeName = "home");
     std::string CopyBuild() const { return BuildOf(AppDir(home) + "/INFO"); }
-    std::string StartCalls() const { return ReadFile(home + "/start-calls").value_or(""); }
+    std::string StartCalls() const { return ReadFile(home + "/start-calls"); }
 
     ScratchDir folder;
     const std::string root = folder.path() + "/root";

@@ -1,12 +1,8 @@
-#include "launcher_test_support.h"
+#include "staged_package.h"
 
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
 
 namespace fs = std::filesystem;
 
@@ -28,25 +24,6 @@ void StageClient(const std::string& dir, int build, const std::string& who)
 
 }  // namespace
 
-void WriteFile(const std::string& path, const std::string& content, mode_t mode)
-{
-    fs::create_directories(fs::path(path).parent_path());
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
-    chmod(path.c_str(), mode);
-}
-
-std::optional<std::string> ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return in ? std::optional(std::string(std::istreambuf_iterator<char>(in), {})) : std::nullopt;
-}
-
-bool Exists(const std::string& path)
-{
-    struct stat info;
-    return lstat(path.c_str(), &info) == 0;
-}
-
 std::string AppDir(const std::string& home)
 {
     return home + "/.Tarnwell/Tarnwell.app";
@@ -54,7 +31,7 @@ std::string AppDir(const std::string& home)
 
 std::string BuildOf(const std::string& infoPath)
 {
-    const std::string info = ReadFile(infoPath).value_or("");
+    const std::string info = ReadFile(infoPath);
     const size_t at = info.find("build_version=");
     return at == std::string::npos ? "" : info.substr(at + 14, info.find('\n', at) - at - 14);
 }

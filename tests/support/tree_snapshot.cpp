@@ -13,7 +13,7 @@
 
 namespace fs = std::filesystem;
 
-namespace robustness {
+namespace launcher_test {
 
 namespace {
 
@@ -150,4 +150,4 @@ void LinkTree(const std::string& from, const std::string& to)
     fs::copy(from, to, fs::copy_options::recursive | fs::copy_options::create_hard_links | fs::copy_options::copy_symlinks);
 }
 
-}  // namespace robustness
+}  // namespace launcher_test

@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-namespace robustness {
+namespace launcher_test {
 
 struct NodeDigest {
     bool isDir = false;
@@ -39,4 +39,4 @@ void MakeSyntheticPackage(const std::string& dir, double scale, int seed, int bu
 // A copy of a tree whose files are hard links to the originals; links stay links.
 void LinkTree(const std::string& from, const std::string& to);
 
-}  // namespace robustness
+}  // namespace launcher_test

@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "launcher_test_support.h"
+#include "files.h"
 
 namespace fs = std::filesystem;
 
@@ -81,8 +81,8 @@ LauncherResult LauncherProcess::Wait(std::chrono::seconds deadline)
     m_pid = -1;
     result.exited = done > 0 && WIFEXITED(status);
     result.status = result.exited ? WEXITSTATUS(status) : -1;
-    result.errors = ReadFile(m_errorPath).value_or("");
-    result.output = ReadFile(m_outputPath).value_or("");
+    result.errors = ReadFile(m_errorPath);
+    result.output = ReadFile(m_outputPath);
     return result;
 }
 
