@@ -1,46 +1,32 @@
-// The handle owner: each handle closed exactly once whichever owner ends up
-// with it, and the close never costs the caller its errno.
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <utility>
 #include <vector>
 
 #include "unique-handle.h"
 
-namespace {
+static std::vector<int> closed;
 
-std::vector<int> closedHandles;
-
-// Fails the way a close on a full NFS mount does, so a kept errno shows.
-int RecordClose(int handle)
+// Fails the way a close on a full NFS mount does, so a lost errno shows.
+static int RecordClose(int handle)
 {
-    closedHandles.push_back(handle);
+    closed.push_back(handle);
     errno = EIO;
     return -1;
 }
 
-using Owner = UniqueHandle<int, RecordClose, -1>;
-
-}  // namespace
-
+// Each handle closed exactly once whichever owner ends up with it, and the
+// close never costs the caller its errno.
 TEST(UniqueHandle, ClosesEachHandleOnceAndKeepsErrno)
 {
-    closedHandles.clear();
+    using Owner = UniqueHandle<int, RecordClose, -1>;
     {
-        Owner moved(3);
+        Owner moved(3), replaced(5), handedOver(9), empty;
         Owner receiver(std::move(moved));
-        Owner replaced(5);
         replaced = std::move(receiver);
-        EXPECT_FALSE(moved.valid());
-        EXPECT_EQ(replaced.get(), 3);
+        EXPECT_TRUE(!moved.valid() && !empty.valid() && replaced.get() == 3 && handedOver.release() == 9);
         replaced.reset(7);
-        Owner handedOver(9);
-        EXPECT_EQ(handedOver.release(), 9);
-        Owner empty;
-        EXPECT_FALSE(empty.valid());
         errno = ENOSPC;
     }
     EXPECT_EQ(errno, ENOSPC);
-    EXPECT_EQ(closedHandles, (std::vector<int>{5, 3, 7}));
+    EXPECT_EQ(closed, (std::vector<int>{5, 3, 7}));
 }

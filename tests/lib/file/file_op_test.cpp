@@ -1,0 +1,194 @@
+// The file-operations library on real files: results, errno and the ERROR
+// records support engineers read.
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include "child_process.h"
+#include "file-deploy.h"
+#include "file-op.h"
+#include "files.h"
+#include "log_records.h"
+
+using Texts = std::vector<std::string>;
+
+static mode_t ModeOf(const std::string& path)
+{
+    struct stat st {};
+    return lstat(path.c_str(), &st) == 0 ? st.st_mode : 0;
+}
+
+static void MakeTree(const std::string& root)
+{
+    WriteFile(root + "/top", "top");
+    WriteFile(root + "/sub/inner", "inner", 0755);
+    mkdir((root + "/sub/empty").c_str(), 0755);
+}
+
+TEST(PathText, ParentBaseAndParentFolder)
+{
+    EXPECT_EQ((Texts{FSParentPath("/a/b"), FSParentPath("/a"), FSParentPath("abc"), FSParentPath("a/b/")}),
+              (Texts{"/a", "/", "/", "a/b"}));
+    EXPECT_EQ((Texts{FSBaseName("/a/b"), FSBaseName("abc"), FSBaseName("a/b/")}), (Texts{"b", "abc", ""}));
+    EXPECT_TRUE(FSIsParentFolder("/a", "/a") && FSIsParentFolder("/a", "/a/b"));
+    EXPECT_FALSE(FSIsParentFolder("/a", "/ab") || FSIsParentFolder("/a/b", "/a"));
+}
+
+// Types come from the listing; size and time only on request, a link's its own.
+TEST(DirEnum, ListsTypesAndDetailsOnRequest)
+{
+    ScratchDir dir;
+    WriteFile(dir / "file", "12345");
+    symlink("file", (dir / "link").c_str());
+    ASSERT_EQ(FSUTime(dir / "file", 1000, 1000) | FSUTime(dir / "link", 2000, 2000), 0);
+    for (const int flag : {0, 1}) {
+        std::map<std::string, DIR_ENTRY> listed;
+        DIR_HANDLE dh;
+        ASSERT_EQ(FSOpenDir(dir.path(), flag, dh), 0);
+        for (DIR_ENTRY entry; FSReadDir(dh, entry) == 1;) {
+            listed[entry.name] = entry;
+        }
+        FSCloseDir(dh);
+        const DIR_ENTRY &file = listed["file"], &link = listed["link"];
+        EXPECT_TRUE(listed.size() == 4 && listed[".."].type == FT_DIR && file.type == FT_FILE && link.type == FT_SLINK);
+        const std::vector<uint64_t> details = {file.size, file.mtime, link.size, link.mtime};
+        EXPECT_EQ(details, flag ? (std::vector<uint64_t>{5, 1000, 4, 2000}) : std::vector<uint64_t>(4, 0));
+    }
+}
+
+TEST(FSMKDir, CreatesOrRefusesAsTheCallerExpects)
+{
+    umask(022);
+    ScratchDir dir;
+    WriteFile(dir / "file", "");
+    symlink("/tmp", (dir / "link").c_str());
+    symlink("nowhere", (dir / "dangling").c_str());
+    // Existing paths are examined without following links. error 0: not
+    // checked; logged: the ERROR records, '|' standing for the path.
+    struct Case { std::string path; bool createParents; int result, error; std::string logged; };
+    for (const Case& c : {Case{".", false, 0, 0, ""}, Case{"new/b/c", true, 0, 0, ""}, Case{"slash/b/", true, 0, 0, ""},
+                          Case{"file", true, -1, 0, "FSMKDir: Create a folder but local file system is not directory '|' (1)"},
+                          Case{"link", true, -1, 0, "FSMKDir: Create a folder but local file system is not directory '|' (3)"},
+                          Case{"file/y", true, -1, ENOTDIR, "FSMKDir: Failed to to file info '|'"},
+                          Case{"dangling/x", true, -2, EEXIST, "path = | errno : File exists"},
+                          Case{"p/x", false, -2, ENOENT, "path = | errno : No such file or directory"}, Case{"", true, -1, 0, ""}}) {
+        ScratchDir logs;
+        LogCapture log(logs.path());
+        const std::string path = c.path.empty() ? "" : dir / c.path;
+        errno = 0;
+        EXPECT_EQ(FSMKDir(path, c.createParents), c.result) << c.path;
+        EXPECT_TRUE((c.error == 0 || errno == c.error) && (c.result != 0 || ModeOf(path) == (S_IFDIR | 0755))) << c.path;
+        std::string logged = c.logged;
+        EXPECT_EQ(log.Messages("ERROR"), logged.empty() ? Texts{} : Texts{logged.replace(logged.find('|'), 1, path)});
+    }
+}
+
+// Refused at once and blamed on the right side: a FIFO must not block the
+// copy, and a link is followed only when asked. A full disk is told apart, and
+// a failed copy keeps its source.
+TEST(FSCopy, FailuresNameTheirCauseAndKeepTheSource)
+{
+    ScratchDir dir;
+    WriteFile(dir / "src", std::string(20000, 'x'));
+    ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0644) | symlink("src", (dir / "link").c_str()), 0);
+    LogCapture log(dir.path());
+    struct Case { std::string src, dst; int result; std::string logged; };
+    for (const Case& c : {Case{dir / "src", "/dev/full", -2, "write: No space left on device (28)"},
+                          Case{dir / "fifo", dir / "dst", -1, "open(" + (dir / "fifo") + "): Invalid argument (22)"},
+                          Case{dir.path(), dir / "dst", -1, "open(" + dir.path() + "): Is a directory (21)"},
+                          Case{dir / "src", dir / "no/dst", -1, "open(" + (dir / "no/dst") + "): No such file or directory (2)"}}) {
+        EXPECT_EQ(FSCopy(c.src, c.dst, true, false), c.result) << c.src;
+        EXPECT_EQ(log.Count("ERROR", "CopyFile: " + c.logged), 1) << c.logged;
+    }
+    EXPECT_TRUE(errno == ENOENT && IsFileExist(dir / "src", true) && !IsFileExist(dir / "dst", true));
+    COPY_FAILURE failure;
+    EXPECT_TRUE(FSCopyFileData(dir / "link", dir / "dst", 0, 0644, failure) == -1 && failure.side == CS_SOURCE &&
+                failure.error == ELOOP);
+    EXPECT_TRUE(FSCopy(dir / "link", dir / "dst", true, false) == 0 && ReadFile(dir / "dst") == std::string(20000, 'x'));
+}
+
+// A file becomes a 0644 copy, a folder is rebuilt, a link is never recreated.
+TEST(FSRename, CrossDeviceFallsBackToCopy)
+{
+    ScratchDir local(BUILD_FOLDER), shm("/dev/shm");
+    struct stat localStat {}, shmStat {};
+    ASSERT_EQ(stat(local.path().c_str(), &localStat) | stat(shm.path().c_str(), &shmStat), 0);
+    if (localStat.st_dev == shmStat.st_dev) {
+        GTEST_SKIP() << local.path() << " and /dev/shm are on one device";
+    }
+    umask(022);
+    LogCapture log(local.path());
+    WriteFile(local / "tool", "#!/bin/sh\n", 0755);
+    MakeTree(local / "tree");
+    MakeTree(local / "linked");
+    symlink("top", (local / "linked/sub/zz-link").c_str());
+    ASSERT_EQ(FSRename(local / "tool", shm / "tool", true) | FSRename(local / "tree", shm / "tree", true), 0);
+    EXPECT_EQ(ReadFile(shm / "tool") + ReadFile(shm / "tree/top") + ReadFile(shm / "tree/sub/inner"), "#!/bin/sh\ntopinner");
+    EXPECT_TRUE(ModeOf(shm / "tool") == (S_IFREG | 0644) && ModeOf(shm / "tree/sub/empty") == (S_IFDIR | 0755));
+    EXPECT_FALSE(IsFileExist(local / "tool", true) || IsFileExist(local / "tree", true));
+    EXPECT_EQ(log.Count("DEBUG", "rename failed: " + (local / "tool") + " -> " + (shm / "tool") +
+                                     ", Invalid cross-device link (18)"), 1);
+    EXPECT_EQ(FSRename(local / "linked", shm / "linked", true), -3);
+    EXPECT_TRUE(IsFileExist(local / "linked/sub/zz-link", true));
+}
+
+// What callers tell apart: bad arguments, nothing there, a failure. A link
+// inside the tree or at the path is removed, never what it leads to.
+TEST(FileTree, RenameAndRemoveResults)
+{
+    ScratchDir dir;
+    MakeTree(dir / "tree");
+    WriteFile(dir / "kept/file", "x");
+    symlink("../../kept", (dir / "tree/sub/link-to-kept").c_str());
+    symlink("kept", (dir / "link").c_str());
+    EXPECT_EQ((std::vector<int>{FSRename("", dir / "x", true), FSRename(dir / "tree/top", "", true),
+                                FSRename(dir / "missing", dir / "x", true), FSRename(dir / "tree/top", dir / "no/x", true),
+                                FSRename(dir / "tree/top", dir / std::string(300, 'n'), true),
+                                FSRemove(dir / "missing", false), FSRemove("", false), FSRemove(dir / "tree/top/x", false),
+                                FSRemove(dir / "link", false), FSRemove(dir / "tree", false)}),
+              (std::vector<int>{-1, -1, -2, -3, -100, 0, -1, -1, 0, 0}));
+    EXPECT_TRUE(ReadFile(dir / "kept/file") == "x" && !IsFileExist(dir / "link", true) && !IsFileExist(dir / "tree", true));
+}
+
+// A tree far deeper than the descriptors a process may hold is removed whole.
+TEST(FSRemove, DepthIsNotBoundByTheDescriptorLimit)
+{
+    ScratchDir dir;
+    std::string deepest = dir / "tree";
+    for (int level = 0; level < 200; ++level, deepest += "/d") {
+        ASSERT_EQ(mkdir(deepest.c_str(), 0755), 0);
+    }
+    WriteFile(deepest + "file", "x");
+    const struct rlimit few = {32, 32};
+    EXPECT_EQ(RunInChild([&] { return setrlimit(RLIMIT_NOFILE, &few) == 0 ? FSRemove(dir / "tree", false) : 1; }).status, 0);
+    EXPECT_FALSE(IsFileExist(dir / "tree", true));
+}
+
+// A file system mounted inside the tree, also a bind mount of the same one
+// (same device number), is left whole and fails the removal. In a private
+// mount namespace, so nothing outside the child sees it.
+TEST(FSRemove, MountPointInsideTheTreeIsLeftAlone)
+{
+    SKIP_UNLESS_ROOT();
+    for (const bool bind : {false, true}) {
+        ScratchDir dir;
+        MakeTree(dir / "tree");
+        const std::string mountPoint = dir / "tree/sub/mounted";
+        ASSERT_EQ(mkdir(mountPoint.c_str(), 0755) | mkdir((dir / "bound").c_str(), 0755), 0);
+        constexpr int kCannotMount = 50;
+        const ChildResult child = RunInChild([&] {
+            if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+                (bind ? mount((dir / "bound").c_str(), mountPoint.c_str(), nullptr, MS_BIND, nullptr)
+                      : mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=1m")) != 0) {
+                return kCannotMount;
+            }
+            WriteFile(mountPoint + "/kept", "x");
+            return FSRemove(dir / "tree", false) != -3 ? 1 : ReadFile(mountPoint + "/kept") == "x" ? 0 : 2;
+        });
+        if (child.status == kCannotMount) {
+            GTEST_SKIP() << "no private mount namespace here";
+        }
+        EXPECT_EQ(child.status, 0) << (bind ? "bind mount" : "tmpfs");
+    }
+}
