@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "unique-handle.h"
 
 static std::vector<int> closed;

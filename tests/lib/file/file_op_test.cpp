@@ -26,15 +26,6 @@ static void MakeTree(const std::string& root)
     mkdir((root + "/sub/empty").c_str(), 0755);
 }
 
-TEST(PathText, ParentBaseAndParentFolder)
-{
-    EXPECT_EQ((Texts{FSParentPath("/a/b"), FSParentPath("/a"), FSParentPath("abc"), FSParentPath("a/b/")}),
-              (Texts{"/a", "/", "/", "a/b"}));
-    EXPECT_EQ((Texts{FSBaseName("/a/b"), FSBaseName("abc"), FSBaseName("a/b/")}), (Texts{"b", "abc", ""}));
-    EXPECT_TRUE(FSIsParentFolder("/a", "/a") && FSIsParentFolder("/a", "/a/b"));
-    EXPECT_FALSE(FSIsParentFolder("/a", "/ab") || FSIsParentFolder("/a/b", "/a"));
-}
-
 // Types come from the listing; size and time only on request, a link's its own.
 TEST(DirEnum, ListsTypesAndDetailsOnRequest)
 {
@@ -84,28 +75,22 @@ TEST(FSMKDir, CreatesOrRefusesAsTheCallerExpects)
     }
 }
 
-// Refused at once and blamed on the right side: a FIFO must not block the
-// copy, and a link is followed only when asked. A full disk is told apart, and
-// a failed copy keeps its source.
+// A full disk is told apart from other failures, a FIFO is refused without
+// blocking, the side that failed to open is named, and the source stays.
 TEST(FSCopy, FailuresNameTheirCauseAndKeepTheSource)
 {
     ScratchDir dir;
     WriteFile(dir / "src", std::string(20000, 'x'));
-    ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0644) | symlink("src", (dir / "link").c_str()), 0);
+    ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0644), 0);
     LogCapture log(dir.path());
     struct Case { std::string src, dst; int result; std::string logged; };
     for (const Case& c : {Case{dir / "src", "/dev/full", -2, "write: No space left on device (28)"},
                           Case{dir / "fifo", dir / "dst", -1, "open(" + (dir / "fifo") + "): Invalid argument (22)"},
-                          Case{dir.path(), dir / "dst", -1, "open(" + dir.path() + "): Is a directory (21)"},
                           Case{dir / "src", dir / "no/dst", -1, "open(" + (dir / "no/dst") + "): No such file or directory (2)"}}) {
         EXPECT_EQ(FSCopy(c.src, c.dst, true, false), c.result) << c.src;
         EXPECT_EQ(log.Count("ERROR", "CopyFile: " + c.logged), 1) << c.logged;
     }
     EXPECT_TRUE(errno == ENOENT && IsFileExist(dir / "src", true) && !IsFileExist(dir / "dst", true));
-    COPY_FAILURE failure;
-    EXPECT_TRUE(FSCopyFileData(dir / "link", dir / "dst", 0, 0644, failure) == -1 && failure.side == CS_SOURCE &&
-                failure.error == ELOOP);
-    EXPECT_TRUE(FSCopy(dir / "link", dir / "dst", true, false) == 0 && ReadFile(dir / "dst") == std::string(20000, 'x'));
 }
 
 // A file becomes a 0644 copy, a folder is rebuilt, a link is never recreated.
@@ -133,8 +118,9 @@ TEST(FSRename, CrossDeviceFallsBackToCopy)
     EXPECT_TRUE(IsFileExist(local / "linked/sub/zz-link", true));
 }
 
-// What callers tell apart: bad arguments, nothing there, a failure. A link
-// inside the tree or at the path is removed, never what it leads to.
+// What callers tell apart: bad arguments, nothing there, a failure. A link in
+// the tree or at the path goes, never its target, and a tree far deeper than
+// the descriptors a process may hold goes whole.
 TEST(FileTree, RenameAndRemoveResults)
 {
     ScratchDir dir;
@@ -142,27 +128,18 @@ TEST(FileTree, RenameAndRemoveResults)
     WriteFile(dir / "kept/file", "x");
     symlink("../../kept", (dir / "tree/sub/link-to-kept").c_str());
     symlink("kept", (dir / "link").c_str());
+    std::string deepest = dir / "tree/sub/empty";
+    for (int level = 0; level < 200; ++level) {
+        ASSERT_EQ(mkdir((deepest += "/d").c_str(), 0755), 0);
+    }
     EXPECT_EQ((std::vector<int>{FSRename("", dir / "x", true), FSRename(dir / "tree/top", "", true),
                                 FSRename(dir / "missing", dir / "x", true), FSRename(dir / "tree/top", dir / "no/x", true),
-                                FSRename(dir / "tree/top", dir / std::string(300, 'n'), true),
-                                FSRemove(dir / "missing", false), FSRemove("", false), FSRemove(dir / "tree/top/x", false),
-                                FSRemove(dir / "link", false), FSRemove(dir / "tree", false)}),
-              (std::vector<int>{-1, -1, -2, -3, -100, 0, -1, -1, 0, 0}));
-    EXPECT_TRUE(ReadFile(dir / "kept/file") == "x" && !IsFileExist(dir / "link", true) && !IsFileExist(dir / "tree", true));
-}
-
-// A tree far deeper than the descriptors a process may hold is removed whole.
-TEST(FSRemove, DepthIsNotBoundByTheDescriptorLimit)
-{
-    ScratchDir dir;
-    std::string deepest = dir / "tree";
-    for (int level = 0; level < 200; ++level, deepest += "/d") {
-        ASSERT_EQ(mkdir(deepest.c_str(), 0755), 0);
-    }
-    WriteFile(deepest + "file", "x");
+                                FSRename(dir / "tree/top", dir / std::string(300, 'n'), true), FSRemove(dir / "missing", false),
+                                FSRemove("", false), FSRemove(dir / "tree/top/x", false), FSRemove(dir / "link", false)}),
+              (std::vector<int>{-1, -1, -2, -3, -100, 0, -1, -1, 0}));
     const struct rlimit few = {32, 32};
     EXPECT_EQ(RunInChild([&] { return setrlimit(RLIMIT_NOFILE, &few) == 0 ? FSRemove(dir / "tree", false) : 1; }).status, 0);
-    EXPECT_FALSE(IsFileExist(dir / "tree", true));
+    EXPECT_TRUE(ReadFile(dir / "kept/file") == "x" && !IsFileExist(dir / "link", true) && !IsFileExist(dir / "tree", true));
 }
 
 // A file system mounted inside the tree, also a bind mount of the same one
@@ -176,17 +153,16 @@ TEST(FSRemove, MountPointInsideTheTreeIsLeftAlone)
         MakeTree(dir / "tree");
         const std::string mountPoint = dir / "tree/sub/mounted";
         ASSERT_EQ(mkdir(mountPoint.c_str(), 0755) | mkdir((dir / "bound").c_str(), 0755), 0);
-        constexpr int kCannotMount = 50;
         const ChildResult child = RunInChild([&] {
             if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
                 (bind ? mount((dir / "bound").c_str(), mountPoint.c_str(), nullptr, MS_BIND, nullptr)
                       : mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=1m")) != 0) {
-                return kCannotMount;
+                return 50;  // no private mount namespace here
             }
             WriteFile(mountPoint + "/kept", "x");
             return FSRemove(dir / "tree", false) != -3 ? 1 : ReadFile(mountPoint + "/kept") == "x" ? 0 : 2;
         });
-        if (child.status == kCannotMount) {
+        if (child.status == 50) {
             GTEST_SKIP() << "no private mount namespace here";
         }
         EXPECT_EQ(child.status, 0) << (bind ? "bind mount" : "tmpfs");
