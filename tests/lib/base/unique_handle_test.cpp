@@ -4,7 +4,6 @@
 
 static std::vector<int> closed;
 
-// Fails the way a close on a full NFS mount does, so a lost errno shows.
 static int RecordClose(int handle)
 {
     closed.push_back(handle);
@@ -13,13 +12,12 @@ static int RecordClose(int handle)
 }
 
 // Each handle closed exactly once whichever owner ends up with it, and the
-// close never costs the caller its errno.
+// close, failing as on a full NFS mount, never costs the caller its errno.
 TEST(UniqueHandle, ClosesEachHandleOnceAndKeepsErrno)
 {
-    using Owner = UniqueHandle<int, RecordClose, -1>;
     {
-        Owner moved(3), replaced(5), handedOver(9), empty;
-        Owner receiver(std::move(moved));
+        UniqueHandle<int, RecordClose, -1> moved(3), replaced(5), handedOver(9), empty;
+        auto receiver = std::move(moved);
         replaced = std::move(receiver);
         EXPECT_TRUE(!moved.valid() && !empty.valid() && replaced.get() == 3 && handedOver.release() == 9);
         replaced.reset(7);
