@@ -19,10 +19,9 @@ static int Init(const std::string& path, off_t size = 0, int rotateCount = 50, c
     return Logger::Initialize(Logger::FILE_LOGGER, path, levels, rotateCount, Logger::ThreadSafe);
 }
 
-// Before any Initialize (first in this file, so none ran) ERROR and WARNING go
-// to standard error. An Initialize on what is no plain file of its own fails at
-// once (a FIFO must not block the start; root never follows a link), writes
-// nothing anywhere and leaves every later statement silent.
+// Before any Initialize (first here, so none ran) ERROR and WARNING go to standard
+// error. An Initialize on no plain file of its own (a FIFO must not block, root never
+// follows a link) fails at once, writes nothing and silences every later statement.
 TEST(Log, StandardErrorUntilAFailedInitializeThenSilence)
 {
     for (const bool link : {false, true}) {  // the root-only case last: it skips
@@ -48,7 +47,8 @@ TEST(Log, StandardErrorUntilAFailedInitializeThenSilence)
 }
 
 // From a second thread, in a zone far from UTC, so that a stamp made with
-// gmtime or a thread number taken from the main thread shows.
+// gmtime or a thread number taken from the main thread shows. A stream record
+// adds errno when asked, and its text is never a format.
 TEST(Log, RecordIsLocalStampPidThreadTagFileLineAndText)
 {
     setenv("TZ", "<+0530>-05:30", 1);
@@ -63,25 +63,27 @@ TEST(Log, RecordIsLocalStampPidThreadTagFileLineAndText)
         snprintf(record, sizeof record, "(%5d:%5d) [ERROR] log_test.cpp(%d): open '/x'\n", static_cast<int>(getpid()),
                  static_cast<int>(static_cast<uint64_t>(pthread_self()) % 100000), line);
     }).join();
+    std::stringstream stream("100% %s", std::ios::in | std::ios::out | std::ios::ate);
+    errno = ENOENT;
+    Logger::LogMsg3(Logger::L_ERR, "ss_debug", stream, static_cast<Logger::ConfigFlag>(Logger::C_ERRNO | Logger::C_NEWLINE));
     const std::string text = ReadFile(dir / "log");
     struct tm stamp {};
     const char* rest = strptime(text.c_str(), "%Y-%m-%dT%H:%M:%S ", &stamp);
     EXPECT_TRUE(rest != nullptr && *rest == '(' && mktime(&stamp) >= before && mktime(&stamp) <= time(nullptr)) << text;
-    EXPECT_EQ(text.substr(std::min<size_t>(20, text.size())), record);
+    EXPECT_EQ(text.substr(20, strlen(record)), record);
+    EXPECT_EQ(text.substr(40 + strlen(record)), std::string("100% %s, err=2:") + strerror(ENOENT) + "\n");
 }
 
-// Which levels pass for a component's line in the level file, none being
+// Which levels pass for a component's line in the level file, no line being
 // WARNING. A component per case: the level table is never cleared.
 TEST(Log, ThresholdFromLevelFile)
 {
-    struct Case { const char* value; int threshold; };  // null: no level file
+    struct Case { const char* value; int threshold; };  // null: no line
     ScratchDir dir;
     for (const Case& c : {Case{nullptr, Logger::L_WARNING}, Case{"7", 7}, Case{"-1", -1}, Case{"abc", 0},
                           Case{"4294967295", INT_MAX}}) {  // cut to 32 bits it would read -1
         const std::string comp = std::string("thr_") + (c.value ? c.value : "none"), levels = dir / comp;
-        if (c.value != nullptr) {
-            WriteFile(levels, comp + "=" + c.value + "\n");
-        }
+        WriteFile(levels, c.value == nullptr ? "" : comp + "=" + c.value + "\n");
         ASSERT_EQ(0, Init(dir / "log", 0, 50, levels));
         for (int level = Logger::L_DEBUG; level >= Logger::L_EMERG; --level) {  // the file stays empty until one passes
             EXPECT_EQ(level <= c.threshold, Logger::IsNeedToLog(static_cast<Logger::Level>(level), comp)) << comp;
@@ -104,8 +106,8 @@ TEST(LogRotation, RotatesAfterTheRecordThatPassesTheLimitKeepingRotateCountFiles
         for (int i = 0; i < c.records; ++i) {
             Logger::LogMsg(Logger::L_ERR, "rotate_debug", "%s", "");
         }
-        EXPECT_EQ(c.numbered, FileSize(dir / "log_0")) << c.start << " " << c.records;
-        EXPECT_EQ(c.live, FileSize(dir / "log")) << c.start << " " << c.records;
+        EXPECT_EQ(std::make_pair(FileSize(dir / "log_0"), FileSize(dir / "log")), std::make_pair(c.numbered, c.live))
+            << c.start << " " << c.records;
     }
     for (int i = 0; i < 5; ++i) {
         ASSERT_EQ(0, Init(dir / "log", kLimit, 3));
