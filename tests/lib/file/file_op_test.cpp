@@ -159,3 +159,15 @@ TEST(FSRemove, MountPointInsideTheTreeIsLeftAlone)
         EXPECT_EQ(child.status, 0) << (bind ? "bind mount" : "tmpfs");
     }
 }
+
+// A folder that cannot be listed is no empty folder: reporting it removed
+// would let a caller go on as if what it holds were gone.
+TEST(FSRemove, UnlistableFolderIsNotReportedRemoved)
+{
+    SKIP_UNLESS_ROOT();
+    ScratchDir dir;
+    const std::string locked = dir / "locked";
+    ASSERT_EQ(mkdir(locked.c_str(), 0300) | chown(locked.c_str(), 65534, 65534) | chmod(dir.path().c_str(), 0777), 0);
+    EXPECT_EQ(RunInChild([&] { return FSRemove(locked, false); }, true).status, -3);
+    EXPECT_TRUE(IsFileExist(locked, true));
+}
