@@ -5,18 +5,16 @@
 
 #include "service_test_support.h"
 
+// Only the desktop "Deepin" with a data home set moves the copy there, as is.
 TEST_F(ServiceTest, InstallPathFollowsDeepinDataHome)
 {
-    // desktop, data home (nullptr: not set), expected (nullptr: the home folder)
-    const char* const cases[][3] = {
-        {nullptr, "/srv/u", nullptr}, {"Deepin", "/srv//u/", "/srv//u/"}, {"Deepin", "", nullptr},
-        {"Deepin", nullptr, nullptr}, {"deepin", "/srv/u", nullptr},      {"Deepin:GNOME", "/srv/u", nullptr},
-    };
+    const char* const cases[][3] = {  // desktop (nullptr: not set), data home, expected (nullptr: home)
+        {"Deepin", "/srv//u/", "/srv//u/"}, {"Deepin", "", nullptr}, {"deepin", "/srv/u", nullptr},
+        {"Deepin:GNOME", "/srv/u", nullptr}, {nullptr, "/srv/u", nullptr}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c[0] ? c[0] : "-") + " " + (c[1] ? c[1] : "-"));
         c[0] ? setenv("XDG_CURRENT_DESKTOP", c[0], 1) : unsetenv("XDG_CURRENT_DESKTOP");
-        c[1] ? setenv("XDG_DATA_HOME", c[1], 1) : unsetenv("XDG_DATA_HOME");
-        EXPECT_EQ(Service::GetUserInstallPath(), c[2] ? QString::fromLatin1(c[2]) : QDir::homePath());
+        setenv("XDG_DATA_HOME", c[1], 1);
+        EXPECT_EQ(Service::GetUserInstallPath(), c[2] ? QString::fromLatin1(c[2]) : QDir::homePath()) << c[0];
     }
     unsetenv("XDG_CURRENT_DESKTOP");  // nothing else here reads them
     unsetenv("XDG_DATA_HOME");
@@ -29,20 +27,15 @@ TEST_F(ServiceTest, UpgradeDecision)
     struct Case {
         const char* source;  // the copy's INFO, in [Version] unless it starts a group; nullptr: none
         const char* target_build;
-        bool ui_program;
-        bool upgrade;
+        bool ui_program, upgrade;
         const char* read;  // major|minor|build|icon overlay
     };
     const Case cases[] = {
-        {"build_version=1200", "1300", true, true, "||1200|"},
-        {"build_version=1300", "1300", true, false, "||1300|"},
-        {"build_version=1400", "1300", true, false, "||1400|"},
-        {nullptr, "1300", true, true, "|||"},
-        {"build_version=12a", "12", true, false, "||12a|"},
-        {"build_version=abc", "1", true, true, "||abc|"},
+        {"build_version=1200", "1300", true, true, "||1200|"},  {"build_version=1300", "1300", true, false, "||1300|"},
+        {"build_version=1400", "1300", true, false, "||1400|"}, {nullptr, "1300", true, true, "|||"},
+        {"build_version=12a", "12", true, false, "||12a|"},     {"build_version=abc", "1", true, true, "||abc|"},
+        {"build_version=-5", "0", true, true, "||-5|"},         {"build_version=1300", "1300", false, true, "||1300|"},
         {"major_version=3\nbuild_version=50", "60", true, true, "3||50|"},
-        {"build_version=-5", "0", true, true, "||-5|"},
-        {"build_version=1300", "1300", false, true, "||1300|"},
         {"[General]\nbuild_version=1\n[Version]\nmajor_version=3\nminor_version=1\nbuild_version=1200\n"
          "icon_overlay_version=7\n[Other]\nbuild_version=2", "1300", true, true, "3|1|1200|7"},
         {"[General]\nbuild_version=5\n[Other]\nbuild_version=6", "1", true, true, "|||"},
@@ -62,7 +55,6 @@ TEST_F(ServiceTest, UpgradeDecision)
         service.PreUpgrade();
         EXPECT_EQ(service.IsNeedUpgrade(), c.upgrade);
         const Service::VersionInfo& v = service.source_version;
-        EXPECT_EQ(v.major_version + "|" + v.minor_version + "|" + v.build_version + "|" + v.icon_overlay_version,
-                  c.read);
+        EXPECT_EQ(v.major_version + "|" + v.minor_version + "|" + v.build_version + "|" + v.icon_overlay_version, c.read);
     }
 }
