@@ -13,7 +13,6 @@
 class TestService : public LinuxService {
 public:
     using Service::ExtractPackage;
-    using Service::MigrateService;
     using Service::PrepareUserEnv;
     using Service::source_version;
 };
@@ -31,17 +30,15 @@ protected:
         hollowmere_dir = home + "/.Hollowmere";
         root_dir = home + "-root";
         package_dir = root_dir + "/package/hollowmere";
+        const auto SetPath = [](const char* key, const std::string& value) {
+            UIPathManager::getInstance()->setPath(QString::fromLatin1(key), QString::fromStdString(value));
+        };
         SetPath("user_tarnwell_path", tarnwell_dir);
         SetPath("user_tarnwell_app_path", app_dir);
         SetPath("user_tarnwell_resource_path", app_dir);
         SetPath("user_tarnwell_ui_path", ui_program);
         SetPath("user_hollowmere_path", hollowmere_dir);
         SetPath("root_resource_path", root_dir);
-    }
-
-    static void SetPath(const char* key, const std::string& value)
-    {
-        UIPathManager::getInstance()->setPath(QString::fromLatin1(key), QString::fromStdString(value));
     }
 
     ScratchDir scratch;

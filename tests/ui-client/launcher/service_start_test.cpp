@@ -1,24 +1,8 @@
-// Install location and the upgrade decision.
-#include <QDir>
-
-#include <cstdlib>
+// What a start does around the deployment: the upgrade decision before it,
+// the legacy folder's clean-up and the client's start after it.
+#include <filesystem>
 
 #include "service_test_support.h"
-
-// Only the desktop "Deepin" with a data home set moves the copy there, as is.
-TEST_F(ServiceTest, InstallPathFollowsDeepinDataHome)
-{
-    const char* const cases[][3] = {  // desktop (nullptr: not set), data home, expected (nullptr: home)
-        {"Deepin", "/srv//u/", "/srv//u/"}, {"Deepin", "", nullptr}, {"deepin", "/srv/u", nullptr},
-        {"Deepin:GNOME", "/srv/u", nullptr}, {nullptr, "/srv/u", nullptr}};
-    for (const auto& c : cases) {
-        c[0] ? setenv("XDG_CURRENT_DESKTOP", c[0], 1) : unsetenv("XDG_CURRENT_DESKTOP");
-        setenv("XDG_DATA_HOME", c[1], 1);
-        EXPECT_EQ(Service::GetUserInstallPath(), c[2] ? QString::fromLatin1(c[2]) : QDir::homePath()) << c[0];
-    }
-    unsetenv("XDG_CURRENT_DESKTOP");  // nothing else here reads them
-    unsetenv("XDG_DATA_HOME");
-}
 
 // Only the [Version] group is read and only build numbers count, read as
 // atoi reads them; never a downgrade; a missing UI program forces a deployment.
@@ -48,13 +32,38 @@ TEST_F(ServiceTest, UpgradeDecision)
             WriteFile(app_dir + "/INFO", (c.source[0] == '[' ? "" : "[Version]\n") + std::string(c.source) + "\n");
         }
         WriteFile(root_dir + "/INFO", "[Version]\nmajor_version=2\nbuild_version=" + std::string(c.target_build));
-        if (c.ui_program) {
-            WriteFile(ui_program, "");
-        }
+        WriteFile(c.ui_program ? ui_program : app_dir + "/bin/other", "");
         TestService service;
         service.PreUpgrade();
         EXPECT_EQ(service.IsNeedUpgrade(), c.upgrade);
         const Service::VersionInfo& v = service.source_version;
-        EXPECT_EQ(v.major_version + "|" + v.minor_version + "|" + v.build_version + "|" + v.icon_overlay_version, c.read);
+        EXPECT_EQ(v.major_version + "|" + v.minor_version + "|" + v.build_version + "|" + v.icon_overlay_version,
+                  c.read);
     }
+}
+
+// The legacy app folder goes, the user's data beside it stays; a legacy
+// folder that is a link leads out of the home and is not followed.
+TEST_F(ServiceTest, RemoveAgedFoldersTakesOnlyTheAppFolder)
+{
+    WriteFile(hollowmere_dir + "/app/bin/old-ui", "old");
+    WriteFile(hollowmere_dir + "/data/db", "user data");
+    LinuxService().RemoveAgedFolders();
+    EXPECT_FALSE(Exists(hollowmere_dir + "/app"));
+    EXPECT_EQ(ReadFile(hollowmere_dir + "/data/db"), "user data");
+    RegisterHome(scratch.path());
+    WriteFile(scratch / "elsewhere/app/file", "not ours");
+    std::filesystem::create_directory_symlink(scratch / "elsewhere", hollowmere_dir);
+    LinuxService().RemoveAgedFolders();
+    EXPECT_EQ(ReadFile(scratch / "elsewhere/app/file"), "not ours");
+}
+
+// Waited for, from a path with a blank; its status does not matter.
+TEST_F(ServiceTest, PostUpgradeRunsTheStartScript)
+{
+    RegisterHome(scratch / "my home");
+    WriteFile(app_dir + "/package/start-stop", "#!/bin/sh\nsleep 0.2\necho \"$@\" > \"${0%/*}/marker\"\nexit 3\n",
+              0755);
+    LinuxService().PostUpgrade();
+    EXPECT_EQ(ReadFile(app_dir + "/package/marker"), "start\n");
 }
