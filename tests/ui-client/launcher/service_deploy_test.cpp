@@ -110,7 +110,6 @@ TEST_F(DeployTest, FailedDeploymentLeavesTheCopyInPlaceAlone)
         WriteFile(package_dir + "/bin/tarnwell-ui", "new ui");
         c.prepare();
         const std::set<std::string> before = Tree();
-
         EXPECT_EQ(Prepare(-1, c.reason), 0);
 
         EXPECT_EQ(Tree(), before);
@@ -125,8 +124,9 @@ TEST_F(DeployTest, FailedDeploymentLeavesTheCopyInPlaceAlone)
 // and unreadable, so that a copy begun regardless fails at once.
 TEST_F(DeployTest, PackageThatDoesNotFitIsRefused)
 {
-    WriteFile(package_dir + "/huge", "", 0);
+    WriteFile(package_dir + "/huge", "");
     ASSERT_EQ(truncate((package_dir + "/huge").c_str(), off_t{1} << 43), 0);
+    chmod((package_dir + "/huge").c_str(), 0);
     EXPECT_EQ(Prepare(-1, Reason::OutOfSpace, true), 0);
     EXPECT_EQ(log.Count("ERROR", "not enough space in '" + tarnwell_dir + "' for the new version: "), 1);
 }
