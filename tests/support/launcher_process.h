@@ -1,8 +1,8 @@
-// Runs the built launcher as a user would: copied into a staged system
-// package, with a private HOME and runtime folder, no display and an English
-// locale, its standard error captured in a file.
+// Child processes of the tests: the built launcher run as a user runs it, and
+// helpers such as a bus daemon. Each is ended by its pid and reaped.
 #pragma once
 
+#include <signal.h>
 #include <sys/types.h>
 
 #include <chrono>
@@ -15,51 +15,37 @@ namespace launcher_test {
 // resolved path) the built program to root/bin/tarnwell-launcher.
 void InstallLauncher(const std::string& root);
 
-struct LauncherResult {
+struct Exit {
     bool exited = false;  // false: killed by a signal, or still running at the deadline and then killed
     int status = -1;      // the exit status when exited
-    std::string errors;   // what it wrote to standard error
-    std::string output;   // what it wrote to standard output
+    std::string errors;   // its standard error
+    std::string output;   // its standard output
 };
 
-// Added to the launcher's environment ("NAME=value") and command line.
-struct LaunchExtras {
-    std::vector<std::string> environment;
-    std::vector<std::string> arguments;
-};
-
-class LauncherProcess {
+class Process {
 public:
-    // Starts root/bin/tarnwell-launcher; its standard error and output go to
-    // captureDir/stderr and captureDir/stdout.
-    LauncherProcess(const std::string& root, const std::string& home, const std::string& runtimeDir,
-                    const std::string& captureDir, const LaunchExtras& extras = {});
-    ~LauncherProcess();  // kills and reaps the child by its pid unless it was waited for
-    LauncherProcess(const LauncherProcess&) = delete;
-    LauncherProcess& operator=(const LauncherProcess&) = delete;
+    // Runs arguments with exactly the given environment. Its standard output
+    // and error go to captureDir/stdout and captureDir/stderr, or nowhere
+    // when captureDir is empty; endSignal ends it when it was not waited for.
+    Process(std::vector<std::string> arguments, std::vector<std::string> environment,
+            const std::string& captureDir = "", int endSignal = SIGTERM);
+    ~Process();
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
 
-    LauncherResult Wait(std::chrono::seconds deadline = std::chrono::seconds(30));
+    Exit Wait(std::chrono::seconds deadline = std::chrono::seconds(30));
 
 private:
     pid_t m_pid = -1;
-    std::string m_errorPath;
-    std::string m_outputPath;
+    int m_endSignal;
+    std::string m_captureDir;
 };
 
-// A helper the test starts (a bus daemon, a fake service) with exactly the
-// given environment, its output discarded; ended by its pid and reaped.
-class HelperProcess {
-public:
-    HelperProcess(const std::vector<std::string>& arguments, const std::vector<std::string>& environment);
-    ~HelperProcess();
-    HelperProcess(const HelperProcess&) = delete;
-    HelperProcess& operator=(const HelperProcess&) = delete;
-
-private:
-    pid_t m_pid = -1;
-};
-
-LauncherResult RunLauncher(const std::string& root, const std::string& home, const std::string& runtimeDir,
-                           const std::string& captureDir);
+// root/bin/tarnwell-launcher with a private HOME and runtime folder, no
+// display and an English locale, environment and arguments added; prefix
+// (a tracer, say) runs it.
+Process StartLauncher(const std::string& root, const std::string& home, const std::string& runtimeDir,
+                      const std::string& captureDir, const std::vector<std::string>& environment = {},
+                      const std::vector<std::string>& arguments = {}, std::vector<std::string> prefix = {});
 
 }  // namespace launcher_test

@@ -1,8 +1,10 @@
 #include "staged_package.h"
 
-#include <sys/stat.h>
+#include <sys/wait.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <stdexcept>
 
 namespace fs = std::filesystem;
 
@@ -36,19 +38,36 @@ std::string BuildOf(const std::string& infoPath)
     return at == std::string::npos ? "" : info.substr(at + 14, info.find('\n', at) - at - 14);
 }
 
-Stage::Stage(int copyBuild, bool debugSwitch, const std::string& homeName)
-    : home(folder.path() + "/" + homeName)
+Stage::Stage(int copyBuild, const std::string& homeName) : home(folder.path() + "/" + homeName)
 {
     WriteFile(root + "/INFO", "[Version]\nbuild_version=1300\n");
     StageClient(root + "/package/hollowmere", 1300, "package 1300");
-    if (debugSwitch) {
-        WriteFile(root + "/log/launcher.debug", "launcher_debug=7\nservice_debug=7\n");
-    }
     fs::create_directory(home);
     fs::permissions(home, fs::perms::owner_all);
     if (copyBuild != 0) {
         StageClient(AppDir(home), copyBuild, "copy " + std::to_string(copyBuild));
         WriteFile(AppDir(home) + "/old-only", "kept until the next deployment\n");
+    }
+}
+
+Tree ReadTree(const std::string& root)
+{
+    Tree tree;
+    std::error_code missing;
+    for (auto it = fs::recursive_directory_iterator(root, missing); !missing && it != fs::end(it); ++it) {
+        tree[it->path().lexically_relative(root).string()] = it->is_directory() ? "/" : ReadFile(it->path());
+    }
+    return tree;
+}
+
+void MakeSyntheticPackage(const std::string& dir, double scale, int seed, int build)
+{
+    const std::string command = std::string("python3 '") + SYNTHETIC_GENERATOR + "' '" + dir + "' --scale " +
+                                std::to_string(scale) + " --seed " + std::to_string(seed) + " --build " +
+                                std::to_string(build) + " > /dev/null";
+    const int status = std::system(command.c_str());
+    if (status == -1 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        throw std::runtime_error("generator failed: " + command);
     }
 }
 
