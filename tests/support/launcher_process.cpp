@@ -1,9 +1,9 @@
 #include "launcher_process.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -22,9 +22,8 @@ void InstallLauncher(const std::string& root)
     fs::copy_file(LAUNCHER_BINARY, root + "/bin/tarnwell-launcher", fs::copy_options::overwrite_existing);
 }
 
-Process::Process(std::vector<std::string> arguments, std::vector<std::string> environment,
-                 const std::string& captureDir, int endSignal)
-    : m_endSignal(endSignal), m_captureDir(captureDir)
+Process::Process(std::vector<std::string> arguments, std::vector<std::string> environment, const std::string& captureDir)
+    : m_captureDir(captureDir)
 {
     std::vector<char*> argv, envp;
     for (std::string& argument : arguments) {
@@ -35,15 +34,12 @@ Process::Process(std::vector<std::string> arguments, std::vector<std::string> en
     }
     argv.push_back(nullptr);
     envp.push_back(nullptr);
-    const std::string out = captureDir.empty() ? "/dev/null" : captureDir + "/stdout";
-    const std::string err = captureDir.empty() ? "/dev/null" : captureDir + "/stderr";
-    if (!captureDir.empty()) {
-        fs::create_directories(captureDir);
-    }
+    fs::create_directories(captureDir);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    for (const auto& [fd, name] : {std::pair{1, "/stdout"}, {2, "/stderr"}}) {
+        posix_spawn_file_actions_addopen(&actions, fd, (captureDir + name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    }
     const int failed = posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (failed != 0) {
@@ -54,10 +50,7 @@ Process::Process(std::vector<std::string> arguments, std::vector<std::string> en
 
 Process::~Process()
 {
-    if (m_pid > 0) {
-        kill(m_pid, m_endSignal);
-        waitpid(m_pid, nullptr, 0);
-    }
+    Wait(std::chrono::seconds(0));
 }
 
 Exit Process::Wait(std::chrono::seconds deadline)
@@ -68,39 +61,33 @@ Exit Process::Wait(std::chrono::seconds deadline)
     while (done == 0 && (done = waitpid(m_pid, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < giveUp) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    if (done == 0) {  // the deadline passed
+    if (done == 0) {
         kill(m_pid, SIGKILL);
         waitpid(m_pid, nullptr, 0);
     }
     m_pid = -1;
-    Exit result;
-    result.exited = done > 0 && WIFEXITED(status);
-    result.status = result.exited ? WEXITSTATUS(status) : -1;
-    result.errors = ReadFile(m_captureDir + "/stderr");
-    result.output = ReadFile(m_captureDir + "/stdout");
-    return result;
+    const bool exited = done > 0 && WIFEXITED(status);
+    return {exited, exited ? WEXITSTATUS(status) : -1, ReadFile(m_captureDir + "/stderr"), ReadFile(m_captureDir + "/stdout")};
 }
 
 Process StartLauncher(const std::string& root, const std::string& home, const std::string& runtimeDir,
                       const std::string& captureDir, const std::vector<std::string>& environment,
                       const std::vector<std::string>& arguments, std::vector<std::string> prefix)
 {
-    std::vector<std::string> args = {"PATH=/usr/local/bin:/usr/bin:/bin", "HOME=" + home,
-                                     "XDG_RUNTIME_DIR=" + runtimeDir, "LANG=C.UTF-8"};
+    // env -i, so a prefix keeps the test's environment and the launcher gets only this.
+    prefix.insert(prefix.end(), {"/usr/bin/env", "-i", "PATH=/usr/local/bin:/usr/bin:/bin", "HOME=" + home,
+                                 "XDG_RUNTIME_DIR=" + runtimeDir, "LANG=C.UTF-8"});
     for (const char* sanitizer : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS", "TSAN_OPTIONS"}) {
         if (const char* value = std::getenv(sanitizer)) {
-            args.push_back(std::string(sanitizer) + "=" + value);
+            prefix.push_back(std::string(sanitizer) + "=" + value);
         }
     }
-    args.insert(args.end(), environment.begin(), environment.end());
-    fs::create_directories(runtimeDir);
-    fs::permissions(runtimeDir, fs::perms::owner_all);
-    // env -i, so a prefix such as a tracer keeps the test's environment.
-    prefix.insert(prefix.end(), {"/usr/bin/env", "-i"});
-    prefix.insert(prefix.end(), args.begin(), args.end());
+    prefix.insert(prefix.end(), environment.begin(), environment.end());
     prefix.push_back(root + "/bin/tarnwell-launcher");
     prefix.insert(prefix.end(), arguments.begin(), arguments.end());
-    return Process(prefix, {"PATH=/usr/bin:/bin"}, captureDir, SIGKILL);
+    fs::create_directories(runtimeDir);
+    fs::permissions(runtimeDir, fs::perms::owner_all);
+    return Process(prefix, {"PATH=/usr/bin:/bin"}, captureDir);
 }
 
 }  // namespace launcher_test

@@ -18,9 +18,8 @@ void StageClient(const std::string& dir, int build, const std::string& who)
     WriteFile(dir + "/bin/tarnwell-ui", "#!/bin/sh\nexit 0\n", 0755);
     // The home is found from the script's own place in the private copy.
     WriteFile(dir + "/package/start-stop",
-              "#!/bin/sh\nhome=$(cd \"$(dirname \"$0\")/../../..\" && pwd)\n"
-              "echo \"$1 by " + who + "\" >> \"$home/start-calls\"\n"
-              "if [ -p \"$home/hold\" ]; then read -r line < \"$home/hold\"; fi\n",
+              "#!/bin/sh\nhome=$(cd \"$(dirname \"$0\")/../../..\" && pwd)\necho \"$1 by " + who +
+                  "\" >> \"$home/start-calls\"\nif [ -p \"$home/hold\" ]; then read -r line < \"$home/hold\"; fi\n",
               0755);
 }
 
@@ -29,13 +28,6 @@ void StageClient(const std::string& dir, int build, const std::string& who)
 std::string AppDir(const std::string& home)
 {
     return home + "/.Tarnwell/Tarnwell.app";
-}
-
-std::string BuildOf(const std::string& infoPath)
-{
-    const std::string info = ReadFile(infoPath);
-    const size_t at = info.find("build_version=");
-    return at == std::string::npos ? "" : info.substr(at + 14, info.find('\n', at) - at - 14);
 }
 
 Stage::Stage(int copyBuild, const std::string& homeName) : home(folder.path() + "/" + homeName)
@@ -48,6 +40,13 @@ Stage::Stage(int copyBuild, const std::string& homeName) : home(folder.path() + 
         StageClient(AppDir(home), copyBuild, "copy " + std::to_string(copyBuild));
         WriteFile(AppDir(home) + "/old-only", "kept until the next deployment\n");
     }
+}
+
+std::string Stage::CopyBuild() const
+{
+    const std::string info = ReadFile(AppDir(home) + "/INFO");
+    const size_t at = info.find("build_version=");
+    return at == std::string::npos ? "" : info.substr(at + 14, info.find('\n', at) - at - 14);
 }
 
 Tree ReadTree(const std::string& root)
@@ -64,7 +63,7 @@ void MakeSyntheticPackage(const std::string& dir, double scale, int seed, int bu
 {
     const std::string command = std::string("python3 '") + SYNTHETIC_GENERATOR + "' '" + dir + "' --scale " +
                                 std::to_string(scale) + " --seed " + std::to_string(seed) + " --build " +
-                                std::to_string(build) + " > /dev/null";
+                                std::to_string(build);
     const int status = std::system(command.c_str());
     if (status == -1 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         throw std::runtime_error("generator failed: " + command);

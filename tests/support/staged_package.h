@@ -1,5 +1,5 @@
-// A staged system package (build 1300) beside a user's home, and whole trees
-// read for comparison. Each staged client's start script appends "<argument>
+// A staged system package (build 1300) beside a user's home, and trees read
+// whole for comparison. Each staged client's start script appends "<argument>
 // by <who>" to <home>/start-calls and then, when a FIFO <home>/hold exists,
 // waits until it reads a line from it or its writers close.
 #pragma once
@@ -12,14 +12,13 @@
 
 namespace launcher_test {
 
-std::string AppDir(const std::string& home);       // the private copy
-std::string BuildOf(const std::string& infoPath);  // "" when the INFO file or its build is missing
+std::string AppDir(const std::string& home);  // the private copy
 
 struct Stage {
     // copyBuild 0: no private copy; otherwise one of that build, holding a
     // file "old-only" that no package holds.
     explicit Stage(int copyBuild, const std::string& homeName = "home");
-    std::string CopyBuild() const { return BuildOf(AppDir(home) + "/INFO"); }
+    std::string CopyBuild() const;  // "" when the copy's INFO or its build is missing
     std::string StartCalls() const { return ReadFile(home + "/start-calls"); }
 
     ScratchDir folder;
@@ -27,8 +26,8 @@ struct Stage {
     const std::string home;
 };
 
-// Relative path -> the file's bytes ("/" marks a folder), links followed as a
-// deployment follows them. Empty when root does not exist.
+// Relative path -> the file's bytes ("/" for a folder), links followed as a
+// deployment follows them; empty when root does not exist.
 using Tree = std::map<std::string, std::string>;
 Tree ReadTree(const std::string& root);
 
