@@ -3,7 +3,7 @@
 // does not allow that). When the package does not fit, nothing may change;
 // when the space runs out anyway halfway (too few inodes, which no free-space
 // figure shows), the old copy must come back byte for byte. Either way the
-// user is told why and the log names what failed.
+// user is told why and the log's ERROR records name what failed.
 #include <gmock/gmock.h>
 #include <sched.h>
 #include <sys/mount.h>
@@ -16,75 +16,62 @@
 #include "log_records.h"
 #include "staged_package.h"
 
-namespace fs = std::filesystem;
 using namespace launcher_test;
 using namespace testing;
 
 namespace {
 
-class FullDiskTest : public ::testing::Test {
-protected:
-    // Runs the launcher on a home of the given tmpfs options; the old copy
-    // must be in place, alone. Returns the ERROR records, one text.
-    std::string RunAndKeepOldCopy(const std::string& options)
-    {
-        fs::create_directories(home);
-        if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            mount("tmpfs", home.c_str(), "tmpfs", 0, (options + ",mode=0755").c_str()) != 0) {
-            skipped = strerror(errno);
-            return "";
+TEST(FullDiskTest, package_that_does_not_fit_is_refused_and_one_that_runs_out_is_rolled_back)
+{
+    if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+        GTEST_SKIP() << "no private mount namespace here: " << strerror(errno);
+    }
+    ScratchDir tmp;
+    const std::string root = tmp / "root", home = tmp / "home";
+    MakeSyntheticPackage(root + "/package/hollowmere", 0.07, 1300, 1300);  // 24 MB
+    WriteFile(root + "/INFO", "[Version]\nbuild_version=1300\n");
+    InstallLauncher(root);
+    std::filesystem::create_directories(home);
+    struct Case {
+        const char* options;
+        std::vector<std::string> records;  // patterns each matched by one of the ERROR records
+        const char* told;                  // what standard error tells the user
+        bool refused;                      // before the copy began
+    };
+    const Case cases[] = {
+        {"size=14m",  // room for the old copy and the log only
+         {"not enough space in '" + home + "/.Tarnwell' for the new version: .* bytes free", "Failed to upgrade package"},
+         "There is not enough free space on .*/home/.Tarnwell \\(.* needed, .* available\\)\\.", true},
+        {"size=128m,nr_inodes=600",
+         {"No space left on device \\(28\\)", "FSCopyPath: failed to copy from '" + root + "/package/hollowmere/.*' to '" +
+          AppDir(home) + ".deploying/", "Failed to extract package, rollback to old installation", "Failed to upgrade package"},
+         "There is not enough space on the disk that holds .*/home/", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.options);
+        if (mount("tmpfs", home.c_str(), "tmpfs", 0, (std::string(c.options) + ",mode=0755").c_str()) != 0) {
+            GTEST_SKIP() << "cannot mount a tmpfs as the home folder: " << strerror(errno);
         }
-        MakeSyntheticPackage(root + "/package/hollowmere", 0.07, 1300, 1300);
-        WriteFile(root + "/INFO", "[Version]\nbuild_version=1300\n");
-        InstallLauncher(root);
         MakeSyntheticPackage(AppDir(home), 0.02, 1200, 1200);
         const Tree old = ReadTree(AppDir(home));
-        run = StartLauncher(root, home, tmp / "run", tmp / "capture").Wait();
+
+        const Exit run = StartLauncher(root, home, tmp / "run", tmp / "capture").Wait();
+
         EXPECT_TRUE(run.exited && run.status == 0) << run.status;
-        EXPECT_TRUE(ReadTree(AppDir(home)) == old) << "the old copy was not restored whole";
+        EXPECT_TRUE(ReadTree(AppDir(home)) == old) << "the old copy was not kept whole";
         EXPECT_FALSE(Exists(AppDir(home) + "_tmp") || Exists(AppDir(home) + ".deploying"));
-        std::string errors;
-        for (const std::string& message : LogMessages(ReadFile(home + "/.Tarnwell/log/launcher.log"), "ERROR")) {
-            errors += message + "\n";
+        std::vector<Matcher<std::string>> records;
+        for (const std::string& pattern : c.records) {
+            records.push_back(ContainsRegex(pattern));
         }
-        return errors;
+        const std::vector<std::string> errors = LogMessages(ReadFile(home + "/.Tarnwell/log/launcher.log"), "ERROR");
+        EXPECT_THAT(errors, IsSupersetOf(records));
+        if (c.refused) {
+            EXPECT_THAT(errors, Each(Not(HasSubstr("CopyFile:")))) << "the copy began";
+        }
+        EXPECT_THAT(run.errors, ContainsRegex(c.told));
+        umount2(home.c_str(), MNT_DETACH);
     }
-
-    void TearDown() override { umount2(home.c_str(), MNT_DETACH); }
-
-    ScratchDir tmp;
-    const std::string root = tmp / "root";
-    const std::string home = tmp / "home";
-    std::string skipped;  // why the tmpfs could not be mounted
-    Exit run;
-};
-
-// 14 MiB: room for the old copy and the log, not for the 24 MB package.
-TEST_F(FullDiskTest, package_that_does_not_fit_is_refused_before_anything_changes)
-{
-    const std::string errors = RunAndKeepOldCopy("size=14m");
-    if (!skipped.empty()) {
-        GTEST_SKIP() << "no tmpfs home in a private mount namespace here: " << skipped;
-    }
-    EXPECT_THAT(errors, ContainsRegex("not enough space in '" + home + "/.Tarnwell' for the new version: .*bytes free"));
-    EXPECT_THAT(errors, HasSubstr("Failed to upgrade package"));
-    EXPECT_THAT(errors, Not(HasSubstr("CopyFile:"))) << "the copy began";
-    EXPECT_THAT(run.errors, ContainsRegex("There is not enough free space on " + home + "/.Tarnwell \\(.* needed, .* available\\)\\."));
-}
-
-// Bytes to spare but only 600 inodes: the copy fails partway through.
-TEST_F(FullDiskTest, copy_out_of_space_restores_old_copy_and_logs_the_cause)
-{
-    const std::string errors = RunAndKeepOldCopy("size=128m,nr_inodes=600");
-    if (!skipped.empty()) {
-        GTEST_SKIP() << "no tmpfs home in a private mount namespace here: " << skipped;
-    }
-    EXPECT_THAT(errors, HasSubstr("No space left on device (28)"));
-    EXPECT_THAT(errors, ContainsRegex("FSCopyPath: failed to copy from '" + root + "/package/hollowmere/.*' to '" +
-                                      AppDir(home) + ".deploying/"));
-    EXPECT_THAT(errors, HasSubstr("Failed to extract package, rollback to old installation"));
-    EXPECT_THAT(errors, HasSubstr("Failed to upgrade package"));
-    EXPECT_THAT(run.errors, ContainsRegex("There is not enough space on the disk that holds " + home + "/"));
 }
 
 }  // namespace

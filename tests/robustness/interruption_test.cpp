@@ -1,11 +1,10 @@
-// SIGKILLs the real launcher at chosen system calls of a deployment onto an
-// older private copy, then runs it again normally. strace's fault injection
-// makes the points exact (by time, the swap between the renames is never
-// hit): inside the copy, at each rename of the swap, and after it. At every
-// point one copy must be whole where a start looks for it or under the
-// backup name, and the rerun must leave the complete new copy alone.
-// ROBUSTNESS_PACKAGE names a prepared package tree (default: a 12 MB one made
-// here), ROBUSTNESS_KILL_POINTS the kills inside the copy (default 3) and
+// SIGKILLs the real launcher inside the copy of a deployment, at each rename
+// of the swap and after it, then runs it again. strace's fault injection
+// makes the points exact: by time the swap is never hit. At every point one
+// copy must be whole, where a start looks or under the backup name, and the
+// rerun must leave the complete new copy alone. ROBUSTNESS_PACKAGE names a
+// prepared package tree (default: a 12 MB one made here),
+// ROBUSTNESS_KILL_POINTS the kills inside the copy (default 3) and
 // ROBUSTNESS_REPORT a file that receives the figures as key=value lines.
 #include <gtest/gtest.h>
 

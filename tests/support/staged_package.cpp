@@ -19,7 +19,7 @@ void StageClient(const std::string& dir, int build, const std::string& who)
     // The home is found from the script's own place in the private copy.
     WriteFile(dir + "/package/start-stop",
               "#!/bin/sh\nhome=$(cd \"$(dirname \"$0\")/../../..\" && pwd)\necho \"$1 by " + who +
-                  "\" >> \"$home/start-calls\"\nif [ -p \"$home/hold\" ]; then read -r line < \"$home/hold\"; fi\n",
+                  "${QT_QPA_PLATFORM+ on $QT_QPA_PLATFORM}\" >> \"$home/start-calls\"\nif [ -p \"$home/hold\" ]; then read -r line < \"$home/hold\"; fi\n",
               0755);
 }
 

@@ -1,7 +1,8 @@
 // A staged system package (build 1300) beside a user's home, and trees read
 // whole for comparison. Each staged client's start script appends "<argument>
-// by <who>" to <home>/start-calls and then, when a FIFO <home>/hold exists,
-// waits until it reads a line from it or its writers close.
+// by <who>", and " on <platform>" when QT_QPA_PLATFORM is set, to
+// <home>/start-calls; then, when a FIFO <home>/hold exists, it waits until it
+// reads a line from it or its writers close.
 #pragma once
 
 #include <map>

@@ -1,12 +1,11 @@
-// The Launcher in process, offscreen: what the user sees on each path of a
-// real run on a staged package, relayed progress, deletion mid-run, the
-// failure texts and the channel that raises a running launcher's dialog.
+// The Launcher in process, offscreen, on a staged package: what the user sees
+// on each path of a real run, relayed progress, deletion mid-run, and the
+// channel that raises a running launcher's dialog.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QTranslator>
 
 #include <array>
 #include <filesystem>
@@ -21,8 +20,6 @@
 
 namespace launcher_test {
 namespace {
-
-QString Text(const char* source) { return QCoreApplication::translate("global", source); }
 
 // Points the path registry at the stage, as start-up does for an installation.
 void UsePaths(const Stage& stage)
@@ -45,10 +42,10 @@ ProcessingProgressDialog* Dialog()
     return nullptr;
 }
 
-// Notes value and label each time the dialog appears and asks, the first
-// time, to close it by the window and by Escape. It asks right in the show:
-// the worker's end reaches this thread only through the event loop, so the
-// requests surely come while the deployment runs (from a timer they raced it).
+// Notes value and label each time the dialog appears; the first time, asks to
+// close it by the window and by Escape right in the show. The worker's end
+// reaches this thread only through the event loop, so the requests surely come
+// while it deploys (asked from a timer, they raced that end and lost).
 class ShowWatcher : public QObject {
 public:
     ShowWatcher() { qApp->installEventFilter(this); }
@@ -59,14 +56,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         auto* dialog = qobject_cast<ProcessingProgressDialog*>(watched);
-        if (dialog != nullptr && event->type() == QEvent::Show) {
-            shown.emplace_back(dialog->value(), dialog->labelText());
-            if (shown.size() == 1) {
-                dialog->close();
-                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-                QCoreApplication::sendEvent(dialog, &escape);
-                visibleAfterRequests = dialog->isVisible();
-            }
+        if (dialog == nullptr || event->type() != QEvent::Show) {
+            return false;
+        }
+        shown.emplace_back(dialog->value(), dialog->labelText());
+        if (shown.size() == 1) {
+            dialog->close();
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(dialog, &escape);
+            visibleAfterRequests = dialog->isVisible();
         }
         return false;
     }
@@ -74,32 +72,15 @@ protected:
 
 TEST(DialogTest, dialog_shows_only_while_a_copy_is_deployed_and_ignores_close_requests_meanwhile)
 {
-    struct Case {
-        const char* name;
-        int copyBuild;
-        bool fails;             // the package is missing
-        const char* catalogue;  // installed before the Launcher is built
-    };
-    const Case cases[] = {
-        {"nothing_to_upgrade", 1300, false, nullptr}, {"upgrade_succeeds", 1200, false, nullptr},
-        {"upgrade_fails", 1200, true, nullptr},       {"upgrade_succeeds_in_german", 1200, false, ":/ger.qm"},
-        {"upgrade_fails_in_german", 1200, true, ":/ger.qm"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Stage stage(c.copyBuild);
+    const QString updating = "Updating to the new version...";
+    const QString failed = "Tarnwell Client could not be prepared. Please reinstall it.";
+    for (const auto& [copyBuild, fails] : {std::pair{1300, false}, {1200, false}, {1200, true}}) {  // fails: no package
+        SCOPED_TRACE(testing::Message() << copyBuild << (fails ? " failing" : ""));
+        Stage stage(copyBuild);
         UsePaths(stage);
-        if (c.fails) {
+        if (fails) {
             std::filesystem::remove_all(stage.root + "/package/hollowmere");
         }
-        QTranslator translator;  // leaves the application when destroyed
-        if (c.catalogue != nullptr) {
-            ASSERT_TRUE(translator.load(c.catalogue));
-            QCoreApplication::installTranslator(&translator);
-        }
-        const QString updating = Text("Updating to the new version...");
-        const QString failed = Text("%1 could not be prepared. Please reinstall it.").arg(Text("Tarnwell Client"));
-        ASSERT_EQ(updating == "Updating to the new version...", c.catalogue == nullptr);
         Launcher launcher;
         ShowWatcher watcher;
         launcher.Run();
@@ -107,7 +88,7 @@ TEST(DialogTest, dialog_shows_only_while_a_copy_is_deployed_and_ignores_close_re
         EXPECT_EQ(QApplication::exec(), 0);
 
         ProcessingProgressDialog* dialog = Dialog();
-        if (c.copyBuild == 1300) {
+        if (copyBuild == 1300) {
             EXPECT_EQ(dialog, nullptr) << "built although nothing was deployed";
             continue;
         }
@@ -115,13 +96,13 @@ TEST(DialogTest, dialog_shows_only_while_a_copy_is_deployed_and_ignores_close_re
         // A failure shows the dialog once more with its text; offscreen it is
         // hidden again at once, since nobody could close it.
         using Shown = decltype(watcher.shown);
-        EXPECT_EQ(watcher.shown, (c.fails ? Shown{{0, updating}, {0, failed}} : Shown{{0, updating}}));
+        EXPECT_EQ(watcher.shown, (fails ? Shown{{0, updating}, {0, failed}} : Shown{{0, updating}}));
         EXPECT_TRUE(watcher.visibleAfterRequests) << "a close request hid the running deployment";
         EXPECT_FALSE(dialog->isVisible());
-        EXPECT_EQ(dialog->value(), c.fails ? 0 : 100);
-        EXPECT_EQ(dialog->labelText(), c.fails ? failed : Text("%1 is ready.").arg(Text("Tarnwell Client")));
+        EXPECT_EQ(dialog->value(), fails ? 0 : 100);
+        EXPECT_EQ(dialog->labelText(), fails ? failed : "Tarnwell Client is ready.");
         QPushButton* button = dialog->findChild<QPushButton*>();
-        EXPECT_EQ(button != nullptr && button->text() == Text("Close"), c.fails);
+        EXPECT_EQ(button != nullptr && button->text() == "Close", fails);
     }
 }
 
@@ -139,7 +120,7 @@ TEST(DialogTest, relayed_progress_and_text_reach_the_dialog)
     EXPECT_EQ(Dialog()->labelText(), "unpacking");
 }
 
-TEST(DialogTest, launcher_deleted_mid_run_waits_for_the_worker)
+TEST(DialogTest, launcher_deleted_mid_run_lets_the_worker_finish_its_sequence)
 {
     Stage stage(1200);
     UsePaths(stage);
@@ -148,7 +129,6 @@ TEST(DialogTest, launcher_deleted_mid_run_waits_for_the_worker)
         launcher.Run();
         launcher.Start();
     }
-    // Whether the sequence ran or not, it never stops halfway.
     const std::string build = stage.CopyBuild();
     EXPECT_TRUE(build == "1200" || build == "1300") << build;
     EXPECT_EQ(Exists(AppDir(stage.home) + "/old-only"), build == "1200");
@@ -157,32 +137,31 @@ TEST(DialogTest, launcher_deleted_mid_run_waits_for_the_worker)
 
 TEST(RaiseChannelTest, second_launcher_reaches_the_listener_that_holds_the_folder)
 {
-    for (const char* left : {"", "socket", "file"}) {  // by a crashed launcher, or not ours
+    for (const std::string left : {"", "socket", "file"}) {  // by a crashed launcher, or not ours
         SCOPED_TRACE(left);
         ScratchDir folder;
         const QString path = RaiseSocketPath(QString::fromStdString(folder.path()));
-        if (left == std::string("socket")) {
+        if (left == "socket") {
             // Moved aside while it listens, so its end cannot remove it; then put back.
             {
                 RaiseListener crashed(path);
                 std::filesystem::rename(path.toStdString(), path.toStdString() + ".kept");
             }
             std::filesystem::rename(path.toStdString() + ".kept", path.toStdString());
-        } else if (left == std::string("file")) {
+        } else if (left == "file") {
             WriteFile(path.toStdString(), "not a socket");
         }
-        const bool listens = left != std::string("file");
         int requests = 0;
         {
             RaiseListener listener(path);
             QObject::connect(&listener, &RaiseListener::sigRaiseRequested, [&] { ++requests; });
-            EXPECT_EQ(RequestRaise(path), listens);
-            for (int i = 0; i < 100 && requests == 0 && listens; ++i) {
+            EXPECT_EQ(RequestRaise(path), left != "file");
+            for (int i = 0; i < 100 && requests == 0 && left != "file"; ++i) {
                 QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
             }
         }
-        EXPECT_EQ(requests, listens ? 1 : 0);
-        EXPECT_EQ(Exists(path.toStdString()), !listens) << "a listener removes its socket; a foreign file stays";
+        EXPECT_EQ(requests, left != "file");
+        EXPECT_EQ(Exists(path.toStdString()), left == "file") << "a listener removes its socket; a foreign file stays";
         EXPECT_FALSE(RequestRaise(path)) << "nobody listens any more";
     }
 }
