@@ -151,6 +151,7 @@ TEST(RaiseChannelTest, second_launcher_reaches_the_listener_that_holds_the_folde
         } else if (left == "file") {
             WriteFile(path.toStdString(), "not a socket");
         }
+        EXPECT_FALSE(RequestRaise(path)) << "nobody listens yet";
         int requests = 0;
         {
             RaiseListener listener(path);
@@ -162,7 +163,6 @@ TEST(RaiseChannelTest, second_launcher_reaches_the_listener_that_holds_the_folde
         }
         EXPECT_EQ(requests, left != "file");
         EXPECT_EQ(Exists(path.toStdString()), left == "file") << "a listener removes its socket; a foreign file stays";
-        EXPECT_FALSE(RequestRaise(path)) << "nobody listens any more";
     }
 }
 
