@@ -12,7 +12,6 @@
 #include <cstring>
 #include <filesystem>
 
-#include "launcher_process.h"
 #include "log_records.h"
 #include "staged_package.h"
 
@@ -30,7 +29,6 @@ TEST(FullDiskTest, package_that_does_not_fit_is_refused_and_one_that_runs_out_is
     const std::string root = tmp / "root", home = tmp / "home";
     MakeSyntheticPackage(root + "/package/hollowmere", 0.07, 1300, 1300);  // 24 MB
     WriteFile(root + "/INFO", "[Version]\nbuild_version=1300\n");
-    InstallLauncher(root);
     std::filesystem::create_directories(home);
     struct Case {
         const char* options;

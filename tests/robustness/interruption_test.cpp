@@ -13,7 +13,6 @@
 #include <fstream>
 #include <tuple>
 
-#include "launcher_process.h"
 #include "staged_package.h"
 
 namespace fs = std::filesystem;
@@ -42,7 +41,6 @@ TEST(InterruptionTest, kill_during_deployment_keeps_a_whole_copy_and_rerun_repai
                      : fs::copy(prepared, package, kLinked);
     MakeSyntheticPackage(tmp / "old", 0.02, 1200, 1200);
     WriteFile(root + "/INFO", "[Version]\nbuild_version=1300\n");
-    InstallLauncher(root);
     const Tree fresh = ReadTree(package), old = ReadTree(tmp / "old");
 
     // The worker opens a source and a target per file, the folders and a few

@@ -1,12 +1,18 @@
-// A staged system package (build 1300) beside a user's home, and trees read
-// whole for comparison. Each staged client's start script appends "<argument>
+// A staged system package (build 1300) beside a user's home, trees read whole
+// for comparison, and child processes: the built launcher run as a user runs
+// it, and helpers such as a bus daemon, each killed by its pid unless waited
+// for, and reaped. Each staged client's start script appends "<argument>
 // by <who>", and " on <platform>" when QT_QPA_PLATFORM is set, to
 // <home>/start-calls; then, when a FIFO <home>/hold exists, it waits until it
 // reads a line from it or its writers close.
 #pragma once
 
+#include <sys/types.h>
+
+#include <chrono>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "child_process.h"
 #include "files.h"
@@ -34,5 +40,34 @@ Tree ReadTree(const std::string& root);
 
 // The deterministic generator's client tree of the given build at dir.
 void MakeSyntheticPackage(const std::string& dir, double scale, int seed, int build);
+
+struct Exit {
+    bool exited = false;  // false: killed by a signal, or still running at the deadline and then killed
+    int status = -1;
+    std::string errors, output;
+};
+
+// Runs arguments with exactly the given environment, standard output and
+// error going to captureDir/stdout and captureDir/stderr.
+class Process {
+public:
+    Process(std::vector<std::string> arguments, std::vector<std::string> environment, const std::string& captureDir);
+    ~Process();
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+    Exit Wait(std::chrono::seconds deadline = std::chrono::seconds(30));
+
+private:
+    pid_t m_pid = -1;
+    const std::string m_captureDir;
+};
+
+// The built launcher, copied on first use to root/bin (never linked: it finds
+// its package through its own resolved path), with a private HOME and runtime
+// folder, no display and an English locale, environment and arguments added;
+// prefix (a tracer) runs it.
+Process StartLauncher(const std::string& root, const std::string& home, const std::string& runtimeDir,
+                      const std::string& captureDir, const std::vector<std::string>& environment = {},
+                      const std::vector<std::string>& arguments = {}, std::vector<std::string> prefix = {});
 
 }  // namespace launcher_test

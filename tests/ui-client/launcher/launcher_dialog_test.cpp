@@ -1,16 +1,14 @@
 // The Launcher in process, offscreen, on a staged package: what the user sees
-// on each path of a real run, relayed progress, deletion mid-run, and the
-// channel that raises a running launcher's dialog.
+// on each path of a real run, and the channel that raises a running
+// launcher's dialog.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include <array>
 #include <filesystem>
 
-#include "adapter.h"
 #include "deployment-guard.h"
 #include "launcher.h"
 #include "raise-channel.h"
@@ -104,35 +102,6 @@ TEST(DialogTest, dialog_shows_only_while_a_copy_is_deployed_and_ignores_close_re
         QPushButton* button = dialog->findChild<QPushButton*>();
         EXPECT_EQ(button != nullptr && button->text() == "Close", fails);
     }
-}
-
-TEST(DialogTest, relayed_progress_and_text_reach_the_dialog)
-{
-    Stage stage(0);
-    UsePaths(stage);
-    Launcher launcher;
-    EXPECT_EQ(Dialog(), nullptr) << "built before anything needs it";
-    for (const auto& [total, step, value] : {std::array{3, 1, 33}, {3, 2, 66}, {7, 0, 0}}) {
-        Notify_Adapter::GetInstance().UpdateProgress(total, step);
-        EXPECT_EQ(Dialog()->value(), value) << step << " of " << total;
-    }
-    Notify_Adapter::GetInstance().UpdateDialogText("unpacking");
-    EXPECT_EQ(Dialog()->labelText(), "unpacking");
-}
-
-TEST(DialogTest, launcher_deleted_mid_run_lets_the_worker_finish_its_sequence)
-{
-    Stage stage(1200);
-    UsePaths(stage);
-    {
-        Launcher launcher;
-        launcher.Run();
-        launcher.Start();
-    }
-    const std::string build = stage.CopyBuild();
-    EXPECT_TRUE(build == "1200" || build == "1300") << build;
-    EXPECT_EQ(Exists(AppDir(stage.home) + "/old-only"), build == "1200");
-    EXPECT_FALSE(Exists(AppDir(stage.home) + "_tmp") || Exists(AppDir(stage.home) + ".deploying"));
 }
 
 TEST(RaiseChannelTest, second_launcher_reaches_the_listener_that_holds_the_folder)
