@@ -74,25 +74,22 @@ void MakeSyntheticPackage(const std::string& dir, double scale, int seed, int bu
     }
 }
 
-Process::Process(std::vector<std::string> arguments, std::vector<std::string> environment, const std::string& captureDir)
-    : m_captureDir(captureDir)
+Process::Process(std::vector<std::string> arguments, const std::string& captureDir) : m_captureDir(captureDir)
 {
-    std::vector<char*> argv, envp;
+    std::vector<char*> argv;
     for (std::string& argument : arguments) {
         argv.push_back(argument.data());
     }
-    for (std::string& variable : environment) {
-        envp.push_back(variable.data());
-    }
     argv.push_back(nullptr);
-    envp.push_back(nullptr);
+    char path[] = "PATH=/usr/bin:/bin";
+    char* envp[] = {path, nullptr};
     fs::create_directories(captureDir);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     for (const auto& [fd, name] : {std::pair{1, "/stdout"}, {2, "/stderr"}}) {
         posix_spawn_file_actions_addopen(&actions, fd, (captureDir + name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     }
-    const int failed = posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+    const int failed = posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), envp);
     posix_spawn_file_actions_destroy(&actions);
     if (failed != 0) {
         m_pid = -1;
@@ -141,7 +138,7 @@ Process StartLauncher(const std::string& root, const std::string& home, const st
     fs::permissions(runtimeDir, fs::perms::owner_all);
     fs::create_directories(root + "/bin");
     fs::copy_file(LAUNCHER_BINARY, root + "/bin/tarnwell-launcher", fs::copy_options::skip_existing);
-    return Process(prefix, {"PATH=/usr/bin:/bin"}, captureDir);
+    return Process(prefix, captureDir);
 }
 
 }  // namespace launcher_test

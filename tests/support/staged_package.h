@@ -47,15 +47,16 @@ struct Exit {
     std::string errors, output;
 };
 
-// Runs arguments with exactly the given environment, standard output and
-// error going to captureDir/stdout and captureDir/stderr.
+// Runs arguments with only PATH set, standard output and error going to
+// captureDir/stdout and captureDir/stderr.
 class Process {
 public:
-    Process(std::vector<std::string> arguments, std::vector<std::string> environment, const std::string& captureDir);
+    Process(std::vector<std::string> arguments, const std::string& captureDir);
     ~Process();
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
     Exit Wait(std::chrono::seconds deadline = std::chrono::seconds(30));
+    pid_t Pid() const { return m_pid; }
 
 private:
     pid_t m_pid = -1;

@@ -4,7 +4,6 @@
 #include <fcntl.h>
 #include <gmock/gmock.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -69,16 +68,12 @@ TEST(LaunchTest, client_is_stopped_then_the_copy_deployed_then_started_and_the_l
             stage.BreakPackage();
         }
         // A running client of the copy: on SIGTERM it notes the build it sees.
-        const std::string client = AppDir(stage.home) + "/bin/client.sh";
-        WriteFile(client, "cd \"$(dirname \"$0\")/..\"\ntrap 'echo \"stopped at $(sed -n s/^build_version=//p INFO)\""
-                          " >> ../../start-calls; exit' TERM\ntouch ../client-ready\nwhile [ -e ../client-ready ]; do sleep 0.1; done\n");
-        const pid_t clientPid = fork();
-        if (clientPid == 0) {
-            execl("/bin/sh", "sh", client.c_str(), static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        std::thread reaper([clientPid] { waitpid(clientPid, nullptr, 0); });
-        WriteFile(stage.home + "/.Tarnwell/ui.pid", "pid=" + std::to_string(clientPid) + "\n");
+        WriteFile(AppDir(stage.home) + "/bin/client.sh",
+                  "cd \"$(dirname \"$0\")/..\"\ntrap 'echo \"stopped at $(sed -n s/^build_version=//p INFO)\" >> ../../start-calls;"
+                  " exit' TERM\ntouch ../client-ready\nwhile [ -e ../client-ready ]; do sleep 0.1; done\n");
+        Process client({"/bin/sh", AppDir(stage.home) + "/bin/client.sh"}, stage.folder / "client");
+        WriteFile(stage.home + "/.Tarnwell/ui.pid", "pid=" + std::to_string(client.Pid()) + "\n");
+        std::thread reaper([&client] { client.Wait(); });  // at once, or the launcher waits on a zombie
         EXPECT_TRUE(Soon(stage.home + "/.Tarnwell/client-ready"));
 
         const Exit result = stage.Start("run", c.environment).Wait();
@@ -134,11 +129,11 @@ TEST(NotificationTest, failure_reaches_the_notification_service_of_the_session_b
         stage.BreakPackage();
         const std::string address = "unix:path=" + stage.folder / (addressInEnvironment ? "bus" : "run/bus");
         fs::create_directories(stage.folder / "run");
-        const Process bus({"/usr/bin/dbus-daemon", "--session", "--nofork", "--nopidfile", "--address=" + address}, {},
+        const Process bus({"/usr/bin/dbus-daemon", "--session", "--nofork", "--nopidfile", "--address=" + address},
                           stage.folder / "bus-daemon");
         ASSERT_TRUE(Soon(address.substr(10)));
         const Process monitor({"/usr/bin/dbus-monitor", "--address", address, "interface=org.freedesktop.Notifications"},
-                              {}, stage.folder / "monitor");
+                              stage.folder / "monitor");
         ASSERT_TRUE(Soon(stage.folder / "monitor/stdout", "NameLost"));
 
         const Exit result =
