@@ -29,10 +29,7 @@ void StageClient(const std::string& dir, int build, const std::string& who)
 
 }  // namespace
 
-std::string AppDir(const std::string& home)
-{
-    return home + "/.Tarnwell/Tarnwell.app";
-}
+std::string AppDir(const std::string& home) { return home + "/.Tarnwell/Tarnwell.app"; }
 
 Stage::Stage(int copyBuild, const std::string& homeName) : home(folder.path() + "/" + homeName)
 {
@@ -95,11 +92,6 @@ Process::Process(std::vector<std::string> arguments, const std::string& captureD
         m_pid = -1;
         throw std::runtime_error("cannot start " + arguments[0]);
     }
-}
-
-Process::~Process()
-{
-    Wait(std::chrono::seconds(0));
 }
 
 Exit Process::Wait(std::chrono::seconds deadline)

@@ -1,10 +1,6 @@
-// A staged system package (build 1300) beside a user's home, trees read whole
-// for comparison, and child processes: the built launcher run as a user runs
-// it, and helpers such as a bus daemon, each killed by its pid unless waited
-// for, and reaped. Each staged client's start script appends "<argument>
-// by <who>", and " on <platform>" when QT_QPA_PLATFORM is set, to
-// <home>/start-calls; then, when a FIFO <home>/hold exists, it waits until it
-// reads a line from it or its writers close.
+// What the launcher's whole-program tests share: a staged system package
+// (build 1300) beside a user's home, trees read whole, and child processes,
+// each killed by its pid unless waited for, and reaped.
 #pragma once
 
 #include <sys/types.h>
@@ -21,6 +17,9 @@ namespace launcher_test {
 
 std::string AppDir(const std::string& home);  // the private copy
 
+// Each staged client's start script appends "<argument> by <who>", and
+// " on <platform>" when QT_QPA_PLATFORM is set, to <home>/start-calls; then,
+// when a FIFO <home>/hold exists, it waits for a line or for no writer.
 struct Stage {
     // copyBuild 0: no private copy; otherwise one of that build, holding a
     // file "old-only" that no package holds.
@@ -52,7 +51,7 @@ struct Exit {
 class Process {
 public:
     Process(std::vector<std::string> arguments, const std::string& captureDir);
-    ~Process();
+    ~Process() { Wait(std::chrono::seconds(0)); }
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
     Exit Wait(std::chrono::seconds deadline = std::chrono::seconds(30));

@@ -93,6 +93,18 @@ TEST(LaunchTest, client_is_stopped_then_the_copy_deployed_then_started_and_the_l
     }
 }
 
+TEST(LaunchTest, first_start_deploys_into_a_product_folder_and_log_the_user_alone_can_read)
+{
+    const LauncherStage stage(0);
+    umask(022);
+    EXPECT_TRUE(stage.Start("run").Wait().exited);
+    EXPECT_EQ(stage.StartCalls(), "start by package 1300\n");
+    for (const auto& [path, mode] : {std::pair{"/.Tarnwell", 0700u}, {"/.Tarnwell/log", 0700u}, {"/.Tarnwell/log/launcher.log", 0600u}}) {
+        struct stat info {};
+        EXPECT_EQ(stat((stage.home + path).c_str(), &info) == 0 ? info.st_mode & 07777 : 0u, mode) << path;
+    }
+}
+
 TEST(OptionsTest, help_version_and_unknown_options_exit_zero_and_touch_nothing)
 {
     const std::pair<std::vector<std::string>, std::vector<const char*>> cases[] = {
