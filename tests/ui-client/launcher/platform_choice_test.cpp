@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "child_process.h"
@@ -16,49 +17,31 @@
 
 namespace {
 
-// A listening socket, closed with the object.
-class Listener {
-public:
-    explicit Listener(const std::string& unixPath)
-        : m_fd(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0))
+// A listening socket on address, closed with the object.
+struct Listener {
+    template <typename Address>
+    Listener(int family, Address address) : fd(socket(family, SOCK_STREAM | SOCK_CLOEXEC, 0))
     {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::strncpy(address.sun_path, unixPath.c_str(), sizeof(address.sun_path) - 1);
-        m_listening = bind(m_fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0 && listen(m_fd, 4) == 0;
+        listening = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0 && listen(fd, 4) == 0;
     }
-    // A loopback TCP port between 6050 and 6099 (X displays 50 to 99).
-    Listener()
-        : m_fd(socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0))
-    {
-        for (int display = 50; display < 100 && !m_listening; ++display) {
-            sockaddr_in address{};
-            address.sin_family = AF_INET;
-            address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-            address.sin_port = htons(uint16_t(6000 + display));
-            m_listening = bind(m_fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0 && listen(m_fd, 4) == 0;
-            m_display = display;
-        }
-    }
-    ~Listener() { close(m_fd); }
-    Listener(const Listener&) = delete;
-    Listener& operator=(const Listener&) = delete;
-    bool listening() const { return m_listening; }
-    int display() const { return m_display; }
-
-private:
-    int m_fd;
-    bool m_listening = false;
-    int m_display = -1;
+    ~Listener() { close(fd); }
+    const int fd;
+    bool listening = false;
 };
 
 TEST(PlatformChoiceTest, only_displays_that_answer_are_offered_and_offscreen_ends_the_list)
 {
     ScratchDir runtime;
-    const Listener wayland(runtime / "wayland-live");
-    const Listener x;
-    ASSERT_TRUE(wayland.listening() && x.listening());
-    const QByteArray liveX = "127.0.0.1:" + QByteArray::number(x.display());
+    sockaddr_un unixAddress{AF_UNIX, {}};
+    std::strncpy(unixAddress.sun_path, (runtime / "wayland-live").c_str(), sizeof(unixAddress.sun_path) - 1);
+    const Listener wayland(AF_UNIX, unixAddress);
+    std::unique_ptr<Listener> x;  // on the first free port of X displays 50 to 99
+    int display = 50;
+    for (; display < 100 && !(x && x->listening); ++display) {
+        x = std::make_unique<Listener>(AF_INET, sockaddr_in{AF_INET, htons(uint16_t(6000 + display)), {htonl(INADDR_LOOPBACK)}, {}});
+    }
+    ASSERT_TRUE(wayland.listening && x->listening);
+    const QByteArray liveX = "127.0.0.1:" + QByteArray::number(display - 1);
     const QByteArray dir = QByteArray::fromStdString(runtime.path());
 
     struct Case {
