@@ -17,7 +17,9 @@ LAUNCHER_PACKAGES=(
     lintian                 # the package test lints the .deb
     appstream               # appstreamcli validate in the package test
     dbus-daemon             # a private session bus for the desktop notification test
-    xvfb                    # a display for the test of the failure notice that waits to be read
+    dbus-bin                # dbus-monitor, which watches that bus for the notification
+    strace                  # the interruption test stops the launcher at chosen system calls
+    xvfb                    # a real X display for scripts/bench-ui and the display tests
 )
 # qtbase5-dev already brings QtDBus (headers and Qt5DBusConfig.cmake) for the
 # desktop notification. scripts/screenshots asks for x11-apps and imagemagick
