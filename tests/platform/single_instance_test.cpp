@@ -1,46 +1,35 @@
 // Single-instance guard across real processes: each case starts the helper
-// program with its own runtime folder and reads its report line.
+// with its own home and runtime folder and reads its report line.
 #include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <sys/stat.h>
-
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <string>
 
 #include <gtest/gtest.h>
 
-namespace fs = std::filesystem;
+#include "child_process.h"
 
-// Environment changes for one helper run; an empty value unsets the variable.
-using Environment = std::map<std::string, std::string>;
+namespace {
 
-struct Helper { pid_t pid = -1; std::string report; };
+struct Helper {
+    pid_t pid = -1;
+    std::string report;
+};
 
-// Ends (unless it has exited by itself) and reaps pid; returns its wait status.
-static int reap(pid_t pid, bool kill = false)
-{
-    int status = -1;
-    if (pid > 0 && (!kill || ::kill(pid, SIGKILL) == 0)) {
-        waitpid(pid, &status, 0);
-    }
-    return status;
-}
-
-// Starts the helper and reads its report; a helper in any mode but "hold" is also reaped.
-static Helper start(const char* mode, const Environment& environment, const char* option = nullptr)
+// Starts the helper with these variables changed ("" unsets one) and reads its
+// report; one in any mode but "hold" is reaped.
+Helper Start(const char* mode, const std::map<std::string, std::string>& environment, const char* option = nullptr)
 {
     int fds[2] = {-1, -1};
     const pid_t pid = pipe(fds) == 0 ? fork() : -1;
     if (pid == 0) {
         dup2(fds[1], STDOUT_FILENO);
-        close(fds[0]);
-        close(fds[1]);
         for (const auto& [name, value] : environment) {
             value.empty() ? unsetenv(name.c_str()) : setenv(name.c_str(), value.c_str(), 1);
         }
@@ -55,102 +44,82 @@ static Helper start(const char* mode, const Environment& environment, const char
         helper.report += c;
     }
     close(fds[0]);
-    if (std::string(mode) != "hold") {
-        const int status = reap(pid);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    }
+    int status = -1;
+    EXPECT_TRUE(std::string(mode) == "hold" || (waitpid(pid, &status, 0) == pid && status == 0)) << status;
     return helper;
 }
 
-static std::string check(const Environment& environment, const char* option = nullptr)
+void Kill(pid_t pid)
 {
-    return start("check", environment, option).report;
+    if (pid > 0 && kill(pid, SIGKILL) == 0) {
+        waitpid(pid, nullptr, 0);
+    }
 }
 
-class SingleInstanceTest : public ::testing::Test {
+class SingleInstanceTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/single-instance-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        root = pattern;
-    }
-    void TearDown() override { fs::remove_all(root); }
-
     // Qt wants a private runtime folder, else it makes its own under /tmp.
-    Environment user(const std::string& name) const
-    {
-        return session(name, name);
-    }
-    Environment session(const std::string& home, const std::string& runtime) const
+    std::map<std::string, std::string> Session(const std::string& home, const std::string& runtime) const
     {
         for (const std::string& name : {home, runtime}) {
-            fs::create_directory(root / name);
-            fs::permissions(root / name, fs::perms::owner_all, fs::perm_options::replace);
+            mkdir((root / name).c_str(), 0700);
         }
-        return {{"XDG_RUNTIME_DIR", (root / runtime).string()}, {"HOME", (root / home).string()}};
+        return {{"XDG_RUNTIME_DIR", root / runtime}, {"HOME", root / home}};
     }
+    std::string Check(const std::string& home, const std::string& runtime) { return Start("check", Session(home, runtime)).report.substr(0, 17); }
 
-    fs::path root;
+    ScratchDir root;
 };
 
-// The guard belongs to the home (the helper takes it in $HOME), not to the
-// session: a start from another runtime folder (an ssh, cron or su session)
-// sees the first; another home never does. SIGKILL leaves no chance to clean
-// up: the next start must still go on.
-TEST_F(SingleInstanceTest, second_start_on_the_same_home_sees_the_first_until_it_is_killed)
+// The guard belongs to the home, not the session: a start from another
+// runtime folder (ssh, cron, su) sees the first, another home never does.
+// SIGKILL leaves no chance to clean up, and the next start still goes on.
+TEST_F(SingleInstanceTest, SecondStartOnTheSameHomeSeesTheFirstUntilItIsKilled)
 {
-    const Helper first = start("hold", session("a", "a-desktop"));
+    const Helper first = Start("hold", Session("a", "a-desktop"));
     EXPECT_EQ(first.report.substr(0, 17), "running=0 guard=1");
-    EXPECT_EQ(check(session("a", "a-desktop")).substr(0, 17), "running=1 guard=0");
-    EXPECT_EQ(check(session("a", "a-ssh")).substr(0, 17), "running=1 guard=0");
-    EXPECT_EQ(check(user("b")).substr(0, 17), "running=0 guard=1");
-    reap(first.pid, true);
-    EXPECT_EQ(check(session("a", "a-ssh")).substr(0, 17), "running=0 guard=1");
+    EXPECT_EQ(Check("a", "a-desktop"), "running=1 guard=0");
+    EXPECT_EQ(Check("a", "a-ssh"), "running=1 guard=0");
+    EXPECT_EQ(Check("b", "b"), "running=0 guard=1");
+    Kill(first.pid);
+    EXPECT_EQ(Check("a", "a-ssh"), "running=0 guard=1");
 }
 
-// A lock file that cannot be used is nobody's guard: the start goes on (not
-// "running") but must not change anything (no guard), and never waits.
-TEST_F(SingleInstanceTest, unusable_lock_file_fails_closed)
+// A lock file that cannot be used is nobody's guard: the start goes on but
+// changes nothing, and never waits. A child it left running blocks nobody.
+TEST_F(SingleInstanceTest, UnusableLockFileFailsClosedAndALeftChildBlocksNothing)
 {
-    struct Case { const char* name; std::function<void(const fs::path&)> plant; };
-    const Case cases[] = {
-        {"fifo", [](const fs::path& lock) { mkfifo(lock.c_str(), 0600); }},
-        {"folder", [](const fs::path& lock) { fs::create_directory(lock); }},
-        {"link", [](const fs::path& lock) { fs::create_symlink(lock.parent_path() / "elsewhere", lock); }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const Environment environment = user(c.name);
-        c.plant(root / c.name / "launcher.lock");
-        EXPECT_EQ(check(environment).substr(0, 17), "running=0 guard=0");
+    Session("fifo", "fifo");
+    mkfifo((root / "fifo/launcher.lock").c_str(), 0600);
+    Session("folder", "folder");
+    mkdir((root / "folder/launcher.lock").c_str(), 0700);
+    Session("link", "link");
+    symlink((root / "link/elsewhere").c_str(), (root / "link/launcher.lock").c_str());
+    for (const char* home : {"fifo", "folder", "link"}) {
+        EXPECT_EQ(Check(home, home), "running=0 guard=0") << home;
     }
-}
 
-TEST_F(SingleInstanceTest, child_left_running_does_not_block_the_next_start)
-{
-    // Become the parent of the orphaned child so that it can be reaped here.
-    ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
-    const Helper first = start("spawn", user("a"));
+    ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);  // the orphaned child is reaped here
+    const Helper spawner = Start("spawn", Session("a", "a"));
     pid_t child = 0;
-    ASSERT_EQ(sscanf(first.report.c_str(), "running=0 guard=1 platform=%*s env=%*s child=%d", &child), 1) << first.report;
-    EXPECT_EQ(check(user("a")).substr(0, 9), "running=0");
-    reap(child, true);
+    ASSERT_EQ(sscanf(spawner.report.c_str(), "running=0 guard=1 platform=%*s env=%*s child=%d", &child), 1) << spawner.report;
+    EXPECT_EQ(Check("a", "a").substr(0, 9), "running=0");
+    Kill(child);
     prctl(PR_SET_CHILD_SUBREAPER, 0);
 }
 
-TEST_F(SingleInstanceTest, platform_falls_back_to_offscreen_and_environment_is_kept)
+TEST_F(SingleInstanceTest, PlatformFallsBackToOffscreenAndTheEnvironmentIsKept)
 {
-    struct Case { const char* name; const char* givenPlatform; const char* option; const char* expected; };
-    const Case cases[] = {
-        {"no_display_at_all", "", nullptr, "platform=offscreen env=-"},
-        {"given_platform_is_used", "minimal", nullptr, "platform=minimal env=minimal"},
-        {"gui_disabled_runs_offscreen", "minimal", "--no-gui", "platform=offscreen env=minimal"},
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"", nullptr, "platform=offscreen env=-"},  // no display at all
+        {"minimal", nullptr, "platform=minimal env=minimal"},
+        {"minimal", "--no-gui", "platform=offscreen env=minimal"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Environment environment = user("a");
-        environment.insert({{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", c.givenPlatform}});  // "": unset
-        EXPECT_EQ(check(environment, c.option), std::string("running=0 guard=1 ") + c.expected);
+    for (const auto& [platform, option, expected] : cases) {
+        auto environment = Session("a", "a");
+        environment.insert({{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", platform}});
+        EXPECT_EQ(Start("check", environment, option).report, std::string("running=0 guard=1 ") + expected);
     }
 }
+
+}  // namespace
