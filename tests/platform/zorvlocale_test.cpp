@@ -1,5 +1,7 @@
 // The UI language chosen from the locale environment, as the C library would.
+#include <array>
 #include <cstdlib>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -7,14 +9,8 @@
 
 TEST(ZorvLocale, LanguageFromTheVariableThatDecides)
 {
-    struct Case {
-        const char* language;  // LANGUAGE, LC_ALL, LC_MESSAGES, LANG; nullptr: unset
-        const char* lcAll;
-        const char* lcMessages;
-        const char* lang;
-        const char* expected;
-    };
-    const Case cases[] = {
+    // LANGUAGE, LC_ALL, LC_MESSAGES, LANG (nullptr: unset), the language chosen
+    const std::array<const char*, 5> cases[] = {
         {nullptr, nullptr, nullptr, "de_DE.UTF-8", "ger"},  // codeset and modifier ignored
         {nullptr, nullptr, nullptr, "fr_BE@euro", "fre"},
         {nullptr, nullptr, nullptr, "zh", "chs"},  // territory decides where it matters
@@ -35,16 +31,16 @@ TEST(ZorvLocale, LanguageFromTheVariableThatDecides)
         {"de", nullptr, nullptr, "C.UTF-8", "enu"},
         {"de", nullptr, nullptr, nullptr, "enu"},
     };
-    for (const Case& c : cases) {
-        const std::pair<const char*, const char*> variables[] = {
-            {"LANGUAGE", c.language}, {"LC_ALL", c.lcAll}, {"LC_MESSAGES", c.lcMessages}, {"LANG", c.lang}};
-        for (const auto& [name, value] : variables) {
-            value == nullptr ? unsetenv(name) : setenv(name, value, 1);
+    const char* names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+    for (const auto& c : cases) {
+        std::string trace;
+        for (int i = 0; i < 4; ++i) {
+            c[i] == nullptr ? unsetenv(names[i]) : setenv(names[i], c[i], 1);
+            trace += std::string(names[i]) + "=" + (c[i] ? c[i] : "-") + " ";
         }
-        EXPECT_EQ(ZorvLocale::getInstance()->getDefaultLanguage().toStdString(), c.expected)
-            << (c.language ? c.language : "-") << " " << (c.lcAll ? c.lcAll : "-") << " " << (c.lang ? c.lang : "-");
+        EXPECT_EQ(ZorvLocale::getInstance()->getDefaultLanguage().toStdString(), c[4]) << trace;
     }
-    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+    for (const char* name : names) {
         unsetenv(name);
     }
 }
