@@ -1,7 +1,7 @@
-// Started by catalogue_test with a locale environment: sets the language and
-// the dialog's font up as the launcher does and prints, one per line, the
-// application name, a number as the dialog's bar would write it, and whether
-// the font kept the desktop's family and size.
+// Started by catalogue-test under a locale environment: sets the language and
+// the font up as the launcher does, then prints the application name, a number
+// as the dialog's bar writes it, and whether the desktop's font family and
+// size were kept.
 #include <cstdio>
 
 #include <QApplication>
@@ -19,9 +19,8 @@ int main(int argc, char** argv)
     initializeLanguage(app);
     UseDesktopFont();
     const QFont font = QApplication::font();
-    std::printf("%s\n%s\n%s\n%s\n", StrTable::LoadStr(849).toUtf8().constData(),
-                QLocale().toString(1234567).toUtf8().constData(),
-                font.family() == desktop.family() ? "desktop family" : "script family",
-                font.pointSizeF() == desktop.pointSizeF() ? "desktop size" : "other size");
+    std::printf("%s\n%s\n%d %d\n", StrTable::LoadStr(StrTable::app_name_tarnwell_client).toUtf8().constData(),
+                QLocale().toString(1234567).toUtf8().constData(), font.family() == desktop.family(),
+                font.pointSizeF() == desktop.pointSizeF());
     return 0;
 }
