@@ -20,6 +20,7 @@
 #include "font-teardown.h"
 #include "language.h"
 #include "launcher.h"
+#include "linux-service.h"
 #include "log.h"
 #include "nativepath.h"
 #include "options.h"
@@ -141,6 +142,15 @@ void takeSingleInstanceGuard(QtSingleApplication& app)
     SetDeploymentAllowed(app.holdsGuard());
 }
 
+// The worker's own upgrade decision, taken before the application object
+// and without side effects: only a start that deploys shows a window.
+bool deploymentLooksNeeded()
+{
+    LinuxService service;
+    service.PreUpgrade();
+    return service.IsNeedUpgrade();
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -149,12 +159,12 @@ int main(int argc, char** argv)
     if (!ShouldLaunch(argc, argv)) {
         return 0;
     }
-    PlatformChoice platform;
-    QtSingleApplication app(argc, argv, true);
-    platform.Restore();
     initialize_resources();
     initializeTarnwellPaths();
     initialize_logger();
+    PlatformChoice platform(deploymentLooksNeeded());
+    QtSingleApplication app(argc, argv, true);
+    platform.Restore();
     takeSingleInstanceGuard(app);
 
     if (app.isRunning()) {

@@ -140,8 +140,13 @@ bool WaylandDisplayAnswers(const QByteArray& waylandDisplay, const QByteArray& r
     return !runtimeDir.isEmpty() && UnixSocketAnswers(runtimeDir + '/' + name, false);
 }
 
-QByteArray ChoosePlatforms(const DisplayEnvironment& environment)
+QByteArray ChoosePlatforms(const DisplayEnvironment& environment, bool windowWanted)
 {
+    // Reaching a display costs a start more than all its other work; one
+    // that shows nothing has no use for it.
+    if (!windowWanted) {
+        return kOffscreen;
+    }
     QList<QByteArray> wanted;
     if (!environment.platform.trimmed().isEmpty()) {
         wanted = environment.platform.split(';');
@@ -181,11 +186,11 @@ QByteArray ChoosePlatforms(const DisplayEnvironment& environment)
     return chosen.join(';');
 }
 
-PlatformChoice::PlatformChoice()
+PlatformChoice::PlatformChoice(bool windowWanted)
 {
     const DisplayEnvironment environment{qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY"),
                                          qgetenv("XDG_RUNTIME_DIR")};
-    Set("QT_QPA_PLATFORM", ChoosePlatforms(environment));
+    Set("QT_QPA_PLATFORM", ChoosePlatforms(environment, windowWanted));
     // Plain raster windows: without this every widget window asks for the
     // OpenGL integration, which loads a GL driver the dialog never uses.
     QCoreApplication::setAttribute(Qt::AA_ForceRasterWidgets);

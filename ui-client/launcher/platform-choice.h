@@ -17,8 +17,9 @@ struct DisplayEnvironment {
     QByteArray runtimeDir;      // XDG_RUNTIME_DIR
 };
 
-// The fall-back list for QT_QPA_PLATFORM ("xcb;offscreen", "offscreen" ...).
-QByteArray ChoosePlatforms(const DisplayEnvironment& environment);
+// The fall-back list for QT_QPA_PLATFORM ("xcb;offscreen", "offscreen" ...);
+// just "offscreen" when no window is wanted.
+QByteArray ChoosePlatforms(const DisplayEnvironment& environment, bool windowWanted);
 
 // True when something accepts a connection on the X display named by
 // display (":0", "unix:1.0", "host:0"); a TCP display gets a short time-out.
@@ -29,7 +30,7 @@ bool WaylandDisplayAnswers(const QByteArray& waylandDisplay, const QByteArray& r
 class PlatformChoice {
 public:
     // Sets the chosen platforms, and the switches below, for this process.
-    PlatformChoice();
+    explicit PlatformChoice(bool windowWanted);
     // Puts the environment back, if Restore() was not called.
     ~PlatformChoice();
     PlatformChoice(const PlatformChoice&) = delete;

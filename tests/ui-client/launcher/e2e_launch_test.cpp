@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "log_records.h"
+#include "loopback_listener.h"
 #include "staged_package.h"
 
 namespace fs = std::filesystem;
@@ -40,9 +41,9 @@ bool Soon(const std::string& path, const std::string& text = "")
     return Exists(path) && ReadFile(path).find(text) != std::string::npos;
 }
 
-// Under any display state, none of which answers here (display 93 is taken as
-// unused), the launcher falls back to no display and the client gets the
-// user's environment.
+// Under any display state the client gets the user's environment. Display 93
+// is taken as unused; the live display never answers what is asked of it, so
+// a start that reaches it hangs: one that deploys nothing must not try.
 TEST(LaunchTest, client_is_stopped_then_the_copy_deployed_then_started_and_the_launcher_exits_zero)
 {
     struct Case {
@@ -52,7 +53,11 @@ TEST(LaunchTest, client_is_stopped_then_the_copy_deployed_then_started_and_the_l
         std::vector<std::string> environment;
         const char* calls;
     };
+    const LoopbackListener liveDisplay(6050);
+    ASSERT_GT(liveDisplay.Port(), 0);
     const Case cases[] = {
+        {"current_copy_never_reaches_the_display", 1300, false, {"DISPLAY=127.0.0.1:" + std::to_string(liveDisplay.Port() - 6000)},
+         "start by copy 1300\n"},
         {"current_copy_kept_running", 1300, false, {"QT_QPA_PLATFORM=nosuchplugin"}, "start by copy 1300 on nosuchplugin\n"},
         {"older_copy_replaced", 1200, false, {"DISPLAY=:93"}, "stopped at 1200\nstart by package 1300\n"},
         {"failed_deployment_restores_old_copy", 1200, true, {"WAYLAND_DISPLAY=wayland-93", "QT_QPA_PLATFORM=wayland"},
@@ -81,6 +86,7 @@ TEST(LaunchTest, client_is_stopped_then_the_copy_deployed_then_started_and_the_l
         reaper.join();
 
         EXPECT_TRUE(result.exited && result.status == 0) << result.status;
+        EXPECT_EQ(liveDisplay.Connections(), 0);
         EXPECT_EQ(stage.StartCalls(), c.calls);
         const bool deployed = std::string(c.calls).find("package") != std::string::npos;
         EXPECT_EQ(stage.CopyBuild(), deployed ? "1300" : std::to_string(c.copyBuild));

@@ -1,53 +1,38 @@
 // The platform list offered to Qt: only displays that accept a connection,
-// always ending with offscreen. Live displays are stood in for by sockets the
-// test listens on: a Wayland socket in a scratch runtime folder and a TCP X
-// display on the loopback.
+// always ending with offscreen, and none when no window is wanted. Live
+// displays are stood in for by sockets the test listens on: a Wayland socket
+// in a scratch runtime folder and a TCP X display on the loopback.
 #include <gtest/gtest.h>
-#include <netinet/in.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <cstring>
-#include <memory>
 #include <string>
 
 #include "child_process.h"
+#include "loopback_listener.h"
 #include "platform-choice.h"
 
 namespace {
-
-// A listening socket on address, closed with the object.
-struct Listener {
-    template <typename Address>
-    Listener(int family, Address address) : fd(socket(family, SOCK_STREAM | SOCK_CLOEXEC, 0))
-    {
-        listening = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0 && listen(fd, 4) == 0;
-    }
-    ~Listener() { close(fd); }
-    const int fd;
-    bool listening = false;
-};
 
 TEST(PlatformChoiceTest, only_displays_that_answer_are_offered_and_offscreen_ends_the_list)
 {
     ScratchDir runtime;
     sockaddr_un unixAddress{AF_UNIX, {}};
     std::strncpy(unixAddress.sun_path, (runtime / "wayland-live").c_str(), sizeof(unixAddress.sun_path) - 1);
-    const Listener wayland(AF_UNIX, unixAddress);
-    std::unique_ptr<Listener> x;  // on the first free port of X displays 50 to 99
-    int display = 50;
-    for (; display < 100 && !(x && x->listening); ++display) {
-        x = std::make_unique<Listener>(AF_INET, sockaddr_in{AF_INET, htons(uint16_t(6000 + display)), {htonl(INADDR_LOOPBACK)}, {}});
-    }
-    ASSERT_TRUE(wayland.listening && x->listening);
-    const QByteArray liveX = "127.0.0.1:" + QByteArray::number(display - 1);
+    const int wayland = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    ASSERT_EQ(bind(wayland, reinterpret_cast<sockaddr*>(&unixAddress), sizeof unixAddress) | listen(wayland, 4), 0);
+    const LoopbackListener x(6050);  // X display 50 or the first free one after it
+    ASSERT_GT(x.Port(), 0);
+    const QByteArray liveX = "127.0.0.1:" + QByteArray::number(x.Port() - 6000);
     const QByteArray dir = QByteArray::fromStdString(runtime.path());
 
     struct Case {
         const char* name;
         DisplayEnvironment environment;
         const char* expected;
+        bool windowWanted = true;
     };
     const Case cases[] = {
         {"nothing_set", {"", "", "", dir}, "offscreen"},
@@ -66,11 +51,15 @@ TEST(PlatformChoiceTest, only_displays_that_answer_are_offered_and_offscreen_end
         {"list_asked_for_keeps_its_order", {"wayland;xcb", liveX, "wayland-live", dir}, "wayland;xcb;offscreen"},
         {"other_plugin_kept", {"vnc:size=800x600", "", "", dir}, "vnc:size=800x600;offscreen"},
         {"offscreen_asked_for", {"offscreen", liveX, "", dir}, "offscreen"},
+        {"no_window_wanted_no_display_tried", {"xcb", liveX, "wayland-live", dir}, "offscreen", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(ChoosePlatforms(c.environment).toStdString(), c.expected);
+        x.Connections();  // the probes of earlier rows
+        EXPECT_EQ(ChoosePlatforms(c.environment, c.windowWanted).toStdString(), c.expected);
+        EXPECT_TRUE(c.windowWanted || x.Connections() == 0) << "a display was probed for nothing";
     }
+    close(wayland);
 }
 
 }  // namespace
