@@ -19,7 +19,7 @@ LAUNCHER_PACKAGES=(
     dbus-daemon             # a private session bus for the desktop notification test
     dbus-bin                # dbus-monitor, which watches that bus for the notification
     strace                  # the interruption test stops the launcher at chosen system calls
-    xvfb                    # a real X display for scripts/bench-ui and the display tests
+    xvfb                    # a real X display for scripts/bench-ui and the failure notice test
 )
 # qtbase5-dev already brings QtDBus (headers and Qt5DBusConfig.cmake) for the
 # desktop notification. scripts/screenshots asks for x11-apps and imagemagick

@@ -2,6 +2,7 @@
 // for what only the whole program shows. Homes are named in bytes that are
 // not UTF-8: the copy must still land inside them.
 #include <fcntl.h>
+#include <signal.h>
 #include <gmock/gmock.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -163,6 +164,40 @@ TEST(NotificationTest, failure_reaches_the_notification_service_of_the_session_b
         EXPECT_THAT(ReadFile(stage.folder / "monitor/stdout"),
                     HasSubstr(std::string("string \"Tarnwell Client\"\n   string \"") + kFailed + "\"\n"));
     }
+}
+
+// On a real display a failure stays up until it is read, while the client
+// already runs; a second start meanwhile is not held up by it.
+TEST(FailureNoticeTest, on_a_display_waits_for_the_user_while_the_client_runs)
+{
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "not under AddressSanitizer: the launcher's X start takes minutes there";
+#endif
+    if (!Exists("/usr/bin/Xvfb")) {
+        GTEST_SKIP() << "Xvfb is not installed: no display to show the dialog on";
+    }
+    std::string display;
+    for (int number = 60; number < 100 && display.empty(); ++number) {
+        if (!Exists("/tmp/.X11-unix/X" + std::to_string(number)) && !Exists("/tmp/.X" + std::to_string(number) + "-lock")) {
+            display = ":" + std::to_string(number);
+        }
+    }
+    const LauncherStage stage(1200);
+    stage.BreakPackage();
+    Process xServer({"/usr/bin/Xvfb", display, "-nolisten", "tcp"}, stage.folder / "x");
+    ASSERT_TRUE(Soon("/tmp/.X11-unix/X" + display.substr(1)));
+
+    Process first = stage.Start("first", {"DISPLAY=" + display});
+    EXPECT_TRUE(Soon(stage.home + "/start-calls")) << "the failure held the client back";
+    const Exit second = stage.Start("second", {"DISPLAY=" + display}).Wait(5s);
+    const Exit firstResult = first.Wait(2s);
+    kill(xServer.Pid(), SIGTERM);  // so that it removes its lock and socket
+    xServer.Wait(5s);
+
+    EXPECT_TRUE(second.exited && second.status == 0) << second.status;
+    EXPECT_FALSE(firstResult.exited) << "the failure notice did not wait to be read";
+    EXPECT_THAT(firstResult.errors, HasSubstr(kFailed));
+    EXPECT_EQ(stage.StartCalls(), "start by copy 1200\n");
 }
 
 // The guard lives in the home, not the session: a launcher from another
