@@ -3,11 +3,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <set>
 
+#include "adapter.h"
 #include "service_test_support.h"
 
 namespace fs = std::filesystem;
@@ -118,6 +120,25 @@ TEST_F(DeployTest, FailedDeploymentLeavesTheCopyInPlaceAlone)
     EXPECT_EQ(log.Count("ERROR", "-> '" + Backup(9) + "' at max retries, exiting"), 1);
     EXPECT_EQ(log.Count("ERROR", "Failed to extract package, rollback to old installation"), 3);
     EXPECT_EQ(log.Count("ERROR", "Failed to extract package, and no old installation to rollback"), 2);
+}
+
+// The bar follows the bytes: thousandths that never go back, ending full.
+TEST_F(DeployTest, ProgressRisesWithTheBytesToTheEnd)
+{
+    for (int file = 0; file < 8; ++file) {
+        WriteFile(package_dir + "/data/part" + std::to_string(file), std::string(200000, 'p'));
+    }
+    std::vector<int> steps;
+    const QMetaObject::Connection connection = QObject::connect(
+        &Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateProgress,
+        [&steps](int total, int step) { steps.push_back(total == 1000 ? step : -1); });
+    EXPECT_EQ(TestService().PrepareUserEnv(), 0);
+    QObject::disconnect(connection);
+
+    ASSERT_GE(steps.size(), 8u);
+    EXPECT_EQ(steps.front(), 0);
+    EXPECT_EQ(steps.back(), 1000);
+    EXPECT_TRUE(std::adjacent_find(steps.begin(), steps.end(), std::greater_equal<int>()) == steps.end());
 }
 
 // Refused before anything changes. The sparse file is larger than any disk,
