@@ -99,6 +99,8 @@ TEST_F(DeployTest, FailedDeploymentLeavesTheCopyInPlaceAlone)
         // A folder that could not be listed used to arrive empty and count as copied.
         {false, [&] { chmod((package_dir + "/bin").c_str(), 0311); }, Reason::PackageUnreadable,
          "FSCopyPath: failed to list '" + package_dir + "/bin': Permission denied"},
+        {false, [&] { chmod(tarnwell_dir.c_str(), 0555); }, Reason::Permission,
+         "FSCopyPath: failed to create dest folder '" + app_dir + ".deploying'"},
         {false, [&] { for (int n = 0; n < 10; ++n) { WriteFile(Backup(n) + "/left-over", "x"); } }, Reason::Other,
          "Please check if '" + app_dir + "' is writable. It may be locked by another process (e.g., CLI's working "
          "directory is set to the target)."},
@@ -118,7 +120,7 @@ TEST_F(DeployTest, FailedDeploymentLeavesTheCopyInPlaceAlone)
         EXPECT_EQ(log.Count("ERROR", c.error), 1);
     }
     EXPECT_EQ(log.Count("ERROR", "-> '" + Backup(9) + "' at max retries, exiting"), 1);
-    EXPECT_EQ(log.Count("ERROR", "Failed to extract package, rollback to old installation"), 3);
+    EXPECT_EQ(log.Count("ERROR", "Failed to extract package, rollback to old installation"), 4);
     EXPECT_EQ(log.Count("ERROR", "Failed to extract package, and no old installation to rollback"), 2);
 }
 
