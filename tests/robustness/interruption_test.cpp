@@ -1,5 +1,6 @@
 // SIGKILLs the real launcher inside the copy of a deployment, at each rename
-// of the swap and after it, then runs it again. strace's fault injection
+// of the swap and after it, then runs it again; and fails the swap's second
+// rename, which must put the old copy back. strace's fault injection
 // makes the points exact: by time the swap is never hit. At every point one
 // copy must be whole, where a start looks or under the backup name, and the
 // rerun must leave the complete new copy alone. ROBUSTNESS_PACKAGE names a
@@ -78,6 +79,16 @@ TEST(InterruptionTest, kill_during_deployment_keeps_a_whole_copy_and_rerun_repai
         whole += wholeAtKill;
         repaired += complete;
     }
+    // A swap whose second rename fails puts the old copy back for the client.
+    fs::remove_all(home);
+    fs::create_directories(home + "/.Tarnwell");
+    fs::copy(tmp / "old", AppDir(home), kLinked);
+    const Exit failed = StartLauncher(root, home, tmp / "run", tmp / "failed", {}, {},
+                                      {"/usr/bin/strace", "-f", "-qq", "-o", "/dev/null", "-e", "inject=rename:error=EIO:when=2"})
+                            .Wait(std::chrono::seconds(120));
+    EXPECT_TRUE(failed.exited && failed.status == 0) << failed.errors;
+    EXPECT_TRUE(ReadTree(AppDir(home)) == old) << "the old copy was not put back";
+    EXPECT_FALSE(Exists(AppDir(home) + "_tmp") || Exists(AppDir(home) + ".deploying"));
     if (const std::string report = Environment("ROBUSTNESS_REPORT", ""); !report.empty()) {
         std::ofstream(report) << "kill_points=" << points.size() << "\nwhole_copy_at_kill=" << whole
                               << "\nrerun_left_complete_copy=" << repaired << "\n";
