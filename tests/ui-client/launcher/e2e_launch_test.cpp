@@ -100,11 +100,13 @@ TEST(LaunchTest, client_is_stopped_then_the_copy_deployed_then_started_and_the_l
     }
 }
 
+// HOME names the home through a link, as where /home itself is one.
 TEST(LaunchTest, first_start_deploys_into_a_product_folder_and_log_the_user_alone_can_read)
 {
     const LauncherStage stage(0);
     umask(022);
-    EXPECT_TRUE(stage.Start("run").Wait().exited);
+    fs::create_directory_symlink(stage.home, stage.folder / "linked-home");
+    EXPECT_TRUE(StartLauncher(stage.root, stage.folder / "linked-home", stage.folder / "run", stage.folder / "out").Wait().exited);
     EXPECT_EQ(stage.StartCalls(), "start by package 1300\n");
     for (const auto& [path, mode] : {std::pair{"/.Tarnwell", 0700u}, {"/.Tarnwell/log", 0700u}, {"/.Tarnwell/log/launcher.log", 0600u}}) {
         struct stat info {};
