@@ -121,6 +121,7 @@ TEST(RaiseChannelTest, second_launcher_reaches_the_listener_that_holds_the_folde
             WriteFile(path.toStdString(), "not a socket");
         }
         EXPECT_FALSE(RequestRaise(path)) << "nobody listens yet";
+        EXPECT_FALSE(RequestRaise(path + QString(200, QLatin1Char('x')))) << "longer than a socket address";
         int requests = 0;
         {
             RaiseListener listener(path);
