@@ -38,6 +38,7 @@ TEST(InterruptionTest, kill_during_deployment_keeps_a_whole_copy_and_rerun_repai
     ScratchDir tmp;
     const std::string root = tmp / "root", home = tmp / "home", package = root + "/package/hollowmere";
     const std::string prepared = Environment("ROBUSTNESS_PACKAGE", "");
+    fs::create_directories(root + "/package");
     prepared.empty() ? MakeSyntheticPackage(package, 0.04, 1300, 1300)
                      : fs::copy(prepared, package, kLinked);
     MakeSyntheticPackage(tmp / "old", 0.02, 1200, 1200);
