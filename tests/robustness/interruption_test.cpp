@@ -9,6 +9,7 @@
 // ROBUSTNESS_REPORT a file that receives the figures as key=value lines.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -45,13 +46,16 @@ TEST(InterruptionTest, kill_during_deployment_keeps_a_whole_copy_and_rerun_repai
     WriteFile(root + "/INFO", "[Version]\nbuild_version=1300\n");
     const Tree fresh = ReadTree(package), old = ReadTree(tmp / "old");
 
-    // The worker opens a source and a target per file, the folders and a few
-    // more: points spread over the files land inside the copy.
+    // Start-up opens a few dozen files and the size walk each folder once;
+    // then the copy opens each folder and a source and a target per file:
+    // points spread over that last stretch land inside the copy.
+    const size_t folders = 1 + std::count_if(fresh.begin(), fresh.end(), [](const auto& node) { return node.second == "/"; });
+    const size_t copyOpens = folders + 2 * (fresh.size() + 1 - folders);
     enum Whole { kOld, kOldAside, kNew };
     std::vector<std::tuple<std::string, size_t, Whole>> points;
     const int copyPoints = std::stoi(Environment("ROBUSTNESS_KILL_POINTS", "3"));
     for (int i = 1; i <= copyPoints; ++i) {
-        points.emplace_back("openat", 40 + 2 * fresh.size() * i / (copyPoints + 1), kOld);
+        points.emplace_back("openat", 40 + folders + copyOpens * i / (copyPoints + 1), kOld);
     }
     points.emplace_back("rename", 1, kOld);       // copy staged, the old one not yet moved aside
     points.emplace_back("rename", 2, kOldAside);  // the old one aside, the new one not yet in place
