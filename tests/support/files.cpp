@@ -30,3 +30,13 @@ off_t FileSize(const std::string& path)
     struct stat st {};
     return stat(path.c_str(), &st) == 0 ? st.st_size : -1;
 }
+
+Tree ReadTree(const std::string& root)
+{
+    Tree tree;
+    std::error_code missing;
+    for (auto it = std::filesystem::recursive_directory_iterator(root, missing); !missing && it != end(it); ++it) {
+        tree[it->path().lexically_relative(root).string()] = it->is_directory() ? "/" : ReadFile(it->path());
+    }
+    return tree;
+}

@@ -50,16 +50,6 @@ std::string Stage::CopyBuild() const
     return at == std::string::npos ? "" : info.substr(at + 14, info.find('\n', at) - at - 14);
 }
 
-Tree ReadTree(const std::string& root)
-{
-    Tree tree;
-    std::error_code missing;
-    for (auto it = fs::recursive_directory_iterator(root, missing); !missing && it != fs::end(it); ++it) {
-        tree[it->path().lexically_relative(root).string()] = it->is_directory() ? "/" : ReadFile(it->path());
-    }
-    return tree;
-}
-
 void MakeSyntheticPackage(const std::string& dir, double scale, int seed, int build)
 {
     const std::string command = std::string("python3 '") + SYNTHETIC_GENERATOR + "' '" + dir + "' --scale " +

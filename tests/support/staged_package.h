@@ -6,7 +6,6 @@
 #include <sys/types.h>
 
 #include <chrono>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -31,11 +30,6 @@ struct Stage {
     const std::string root = folder.path() + "/root";
     const std::string home;
 };
-
-// Relative path -> the file's bytes ("/" for a folder), links followed as a
-// deployment follows them; empty when root does not exist.
-using Tree = std::map<std::string, std::string>;
-Tree ReadTree(const std::string& root);
 
 // The deterministic generator's client tree of the given build at dir.
 void MakeSyntheticPackage(const std::string& dir, double scale, int seed, int build);

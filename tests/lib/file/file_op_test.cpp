@@ -89,27 +89,6 @@ TEST(FSCopy, FailuresNameTheirCauseAndKeepTheSource)
     EXPECT_TRUE(errno == ENOENT && IsFileExist(dir / "src", true) && !IsFileExist(dir / "dst", true));
 }
 
-// A file becomes a 0644 copy, a folder is rebuilt, a link is never recreated.
-TEST(FSRename, CrossDeviceFallsBackToCopy)
-{
-    ScratchDir local(BUILD_FOLDER), shm("/dev/shm");
-    struct stat localStat {}, shmStat {};
-    ASSERT_EQ(stat(local.path().c_str(), &localStat) | stat(shm.path().c_str(), &shmStat), 0);
-    if (localStat.st_dev == shmStat.st_dev) {
-        GTEST_SKIP() << local.path() << " and /dev/shm are on one device";
-    }
-    umask(022);
-    WriteFile(local / "tool", "#!/bin/sh\n", 0755);
-    MakeTree(local / "tree");
-    MakeTree(local / "linked");
-    symlink("top", (local / "linked/sub/zz-link").c_str());
-    ASSERT_EQ(FSRename(local / "tool", shm / "tool", true) | FSRename(local / "tree", shm / "tree", true), 0);
-    EXPECT_EQ(ReadFile(shm / "tool") + ReadFile(shm / "tree/top") + ReadFile(shm / "tree/sub/inner"), "#!/bin/sh\ntopinner");
-    EXPECT_TRUE(ModeOf(shm / "tool") == (S_IFREG | 0644) && ModeOf(shm / "tree/sub/empty") == (S_IFDIR | 0755) &&
-                !IsFileExist(local / "tool", true) && !IsFileExist(local / "tree", true));
-    EXPECT_TRUE(FSRename(local / "linked", shm / "linked", true) == -3 && IsFileExist(local / "linked/sub/zz-link", true));
-}
-
 // Results callers tell apart (bad arguments, nothing there, a failure) and parent
 // paths; a link goes, never its target; a tree past the descriptor limit goes whole.
 TEST(FileTree, RenameAndRemoveResults)

@@ -1,6 +1,7 @@
 // The launcher program run whole, as a child process on a staged package,
 // for what only the whole program shows. Homes are named in bytes that are
-// not UTF-8: the copy must still land inside them.
+// not UTF-8, with a blank: the copy must still land inside them, and the
+// client's start script be found.
 #include <fcntl.h>
 #include <signal.h>
 #include <gmock/gmock.h>
@@ -24,7 +25,7 @@ namespace {
 const char kFailed[] = "Tarnwell Client could not be prepared. Please reinstall it.";
 
 struct LauncherStage : Stage {
-    explicit LauncherStage(int copyBuild) : Stage(copyBuild, "u\xff") {}
+    explicit LauncherStage(int copyBuild) : Stage(copyBuild, "u \xff") {}
     Process Start(const std::string& name, const std::vector<std::string>& environment = {},
                   const std::vector<std::string>& arguments = {}) const
     {
@@ -92,7 +93,7 @@ TEST(LaunchTest, client_is_stopped_then_the_copy_deployed_then_started_and_the_l
         const bool deployed = std::string(c.calls).find("package") != std::string::npos;
         EXPECT_EQ(stage.CopyBuild(), deployed ? "1300" : std::to_string(c.copyBuild));
         EXPECT_EQ(Exists(AppDir(stage.home) + "/old-only"), !deployed);
-        EXPECT_FALSE(Exists(stage.folder / "u\xef\xbf\xbd")) << "the copy went to a lossily decoded home";
+        EXPECT_FALSE(Exists(stage.folder / "u \xef\xbf\xbd")) << "the copy went to a lossily decoded home";
         EXPECT_THAT(LogRecords(ReadFile(stage.home + "/.Tarnwell/log/launcher.log")),
                     Contains("ERROR Failed to upgrade package").Times(c.broken ? 1 : 0));
         // Offscreen nobody sees the dialog: standard error carries the sentence.

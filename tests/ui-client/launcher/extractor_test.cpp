@@ -11,7 +11,6 @@
 #include <filesystem>
 #include <functional>
 #include <map>
-#include <string_view>
 
 #include "adapter.h"
 #include "child_process.h"
@@ -32,7 +31,6 @@ struct Entry {
     std::string hardlink = {};  // tar: a hard link to this name
     la_int64_t inode = 0;       // cpio: entries of one inode are hard links, the data on the last
     la_int64_t size = -1;       // stated size, when not the data's
-    bool holes = false;         // 64 KiB of zeros are a hole
 };
 constexpr time_t kStoredTime = 1000000000;
 constexpr int kTar = ARCHIVE_FORMAT_TAR_PAX_RESTRICTED, kCpio = ARCHIVE_FORMAT_CPIO_SVR4_NOCRC;
@@ -70,11 +68,6 @@ std::string Pack(int format, int filter, const std::vector<Entry>& entries, size
         archive_entry_set_nlink(a.get(), e.inode != 0 ? 2 : 1);
         const size_t size = e.type == AE_IFREG ? e.data.size() : 0;
         archive_entry_set_size(a.get(), e.size >= 0 ? e.size : static_cast<la_int64_t>(size));
-        for (size_t at = 0; e.holes && at < e.data.size(); at += 65536) {
-            if (std::string_view(e.data).substr(at, 65536).find_first_not_of('\0') != std::string::npos) {
-                archive_entry_sparse_add_entry(a.get(), static_cast<la_int64_t>(at), 65536);
-            }
-        }
         ok = ok && archive_write_header(w.get(), a.get()) == ARCHIVE_OK &&
              archive_write_data(w.get(), e.data.data(), size) == static_cast<la_ssize_t>(size);
     }
@@ -313,25 +306,6 @@ TEST_F(ExtractorTest, RelativeNamesListCountAndEmptyNames)
     }
     EXPECT_EQ(log.Count("ERROR", "Invalid"), 6);
     EXPECT_EQ(events, Reports(5, 5));
-}
-
-// Holes are not written: the file takes little more room than its data.
-TEST_F(ExtractorTest, SparseEntriesStaySparse)
-{
-    std::string content(32 << 20, '\0');
-    content.replace(0, 3, "abc");
-    content.replace(16 << 20, 3, "def");
-    const ScratchDir dir;
-    WriteFile(dir / "sparse.tar", Pack(ARCHIVE_FORMAT_TAR_PAX_INTERCHANGE, kNone, {{"sparse", AE_IFREG, content, 0644, "", 0, -1, true}}));
-    ASSERT_LT(FileSize(dir / "sparse.tar"), 1 << 20);
-    Extractor extractor;
-    extractor.SetSource(dir / "sparse.tar");
-    extractor.SetTarget(dir.path());
-    ASSERT_EQ(extractor.Extract(), 0);
-    struct stat st {};
-    ASSERT_EQ(stat((dir / "sparse").c_str(), &st), 0);
-    EXPECT_LT(st.st_blocks * 512, 1 << 20);
-    EXPECT_TRUE(ReadFile(dir / "sparse") == content);
 }
 
 }  // namespace

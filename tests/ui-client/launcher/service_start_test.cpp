@@ -1,5 +1,5 @@
 // What a start does around the deployment: the upgrade decision before it,
-// the legacy folder's clean-up and the client's start after it.
+// and the legacy folder's clean-up after it.
 #include <filesystem>
 
 #include "service_test_support.h"
@@ -56,14 +56,4 @@ TEST_F(ServiceTest, RemoveAgedFoldersTakesOnlyTheAppFolder)
     std::filesystem::create_directory_symlink(scratch / "elsewhere", hollowmere_dir);
     LinuxService().RemoveAgedFolders();
     EXPECT_EQ(ReadFile(scratch / "elsewhere/app/file"), "not ours");
-}
-
-// Waited for, from a path with a blank; its status does not matter.
-TEST_F(ServiceTest, PostUpgradeRunsTheStartScript)
-{
-    RegisterHome(scratch / "my home");
-    WriteFile(app_dir + "/package/start-stop", "#!/bin/sh\nsleep 0.2\necho \"$@\" > \"${0%/*}/marker\"\nexit 3\n",
-              0755);
-    LinuxService().PostUpgrade();
-    EXPECT_EQ(ReadFile(app_dir + "/package/marker"), "start\n");
 }
