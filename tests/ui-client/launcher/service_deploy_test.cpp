@@ -1,7 +1,6 @@
 // Deployment of the package into the private copy: staging, backups, rollback.
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
