@@ -1,12 +1,14 @@
 // The platform list offered to Qt: only displays that accept a connection,
 // always ending with offscreen, and none when no window is wanted. Live
 // displays are stood in for by sockets the test listens on: a Wayland socket
-// in a scratch runtime folder and a TCP X display on the loopback.
+// in a scratch runtime folder, a TCP X display on the loopback and an X
+// display by its abstract name.
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <cstddef>
 #include <cstring>
 #include <string>
 
@@ -27,6 +29,19 @@ TEST(PlatformChoiceTest, only_displays_that_answer_are_offered_and_offscreen_end
     ASSERT_GT(x.Port(), 0);
     const QByteArray liveX = "127.0.0.1:" + QByteArray::number(x.Port() - 6000);
     const QByteArray dir = QByteArray::fromStdString(runtime.path());
+    // An X server seen only by its abstract socket, as where /tmp is private
+    // to the session: the first display number whose abstract name is free.
+    const int abstractX = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    int abstractNumber = 70;
+    for (sockaddr_un address{AF_UNIX, {}}; abstractNumber < 100; ++abstractNumber) {
+        const std::string name = "/tmp/.X11-unix/X" + std::to_string(abstractNumber);
+        std::memcpy(address.sun_path + 1, name.data(), name.size());
+        const socklen_t length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+        if (bind(abstractX, reinterpret_cast<sockaddr*>(&address), length) == 0 && listen(abstractX, 4) == 0) {
+            break;
+        }
+    }
+    ASSERT_LT(abstractNumber, 100);
 
     struct Case {
         const char* name;
@@ -38,6 +53,7 @@ TEST(PlatformChoiceTest, only_displays_that_answer_are_offered_and_offscreen_end
         {"nothing_set", {"", "", "", dir}, "offscreen"},
         {"live_x_display", {"", liveX, "", dir}, "xcb;offscreen"},
         {"x_display_with_screen_number", {"", liveX + ".0", "", dir}, "xcb;offscreen"},
+        {"abstract_only_x_display", {"", ":" + QByteArray::number(abstractNumber), "", dir}, "xcb;offscreen"},
         {"dead_x_display", {"", "127.0.0.1:49", "", dir}, "offscreen"},
         {"malformed_x_display", {"", "nonsense", "", dir}, "offscreen"},
         {"live_wayland_only", {"", "", "wayland-live", dir}, "wayland;offscreen"},
@@ -60,6 +76,7 @@ TEST(PlatformChoiceTest, only_displays_that_answer_are_offered_and_offscreen_end
         EXPECT_TRUE(c.windowWanted || x.Connections() == 0) << "a display was probed for nothing";
     }
     close(wayland);
+    close(abstractX);
 }
 
 }  // namespace
