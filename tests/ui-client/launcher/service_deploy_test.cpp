@@ -1,4 +1,6 @@
 // Deployment of the package into the private copy: staging, backups, rollback.
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -111,6 +113,27 @@ TEST_F(DeployTest, FailedDeploymentLeavesTheCopyInPlaceAlone)
     EXPECT_EQ(log.Count("ERROR", "-> '" + Backup(9) + "' at max retries, exiting"), 1);
     EXPECT_EQ(log.Count("ERROR", "Failed to extract package, rollback to old installation"), 4);
     EXPECT_EQ(log.Count("ERROR", "Failed to extract package, and no old installation to rollback"), 2);
+}
+
+// A home mounted read-only is a permission failure, which the user can act
+// on, not an unexplained one.
+TEST_F(DeployTest, ReadOnlyHomeIsAPermissionFailure)
+{
+    SKIP_UNLESS_ROOT();
+    const ChildResult child = RunInChild([&] {
+        const char* folder = tarnwell_dir.c_str();
+        if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            mount(folder, folder, nullptr, MS_BIND, nullptr) != 0 ||
+            mount(nullptr, folder, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0) {
+            return 50;  // no private mount namespace here
+        }
+        TestService service;
+        return service.PrepareUserEnv() == -1 && service.LastFailure().reason == Reason::Permission ? 0 : 1;
+    });
+    if (child.status == 50) {
+        GTEST_SKIP() << "no private mount namespace here";
+    }
+    EXPECT_EQ(child.status, 0);
 }
 
 // The bar follows the bytes: thousandths that never go back, ending full.
