@@ -5,7 +5,6 @@
 // figure shows), the old copy must come back byte for byte. Either way the
 // user is told why and the log's ERROR records name what failed.
 #include <gmock/gmock.h>
-#include <sched.h>
 #include <sys/mount.h>
 
 #include <cerrno>
@@ -22,7 +21,7 @@ namespace {
 
 TEST(FullDiskTest, package_that_does_not_fit_is_refused_and_one_that_runs_out_is_rolled_back)
 {
-    if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+    if (!EnterPrivateMountNamespace()) {
         GTEST_SKIP() << "no private mount namespace here: " << strerror(errno);
     }
     ScratchDir tmp;

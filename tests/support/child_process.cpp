@@ -1,6 +1,8 @@
 #include "child_process.h"
 
 #include <grp.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,6 +14,11 @@
 bool CanDropPrivileges()
 {
     return geteuid() == 0;
+}
+
+bool EnterPrivateMountNamespace()
+{
+    return unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
 }
 
 ChildResult RunInChild(const std::function<int()>& body, bool unprivileged)

@@ -33,6 +33,12 @@ struct ChildResult {
 // standard streams are flushed first so the child does not write them twice.
 ChildResult RunInChild(const std::function<int()>& body, bool unprivileged = false);
 
+// Moves this process into a mount namespace of its own, so that what it
+// mounts stays its own; false where the machine does not allow that. A child
+// that gets false ends with kNoPrivateMounts, for its parent to skip on.
+bool EnterPrivateMountNamespace();
+constexpr int kNoPrivateMounts = 50;
+
 // A fresh folder under /tmp, removed with all it holds (links not followed).
 // Mode 0755 and outside the checkout, which may sit in a home only its owner
 // can enter, so a child that dropped privileges can reach it.

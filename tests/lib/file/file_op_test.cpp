@@ -1,5 +1,4 @@
 // The file operations on real files: results, errno and the ERROR records.
-#include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -124,15 +123,15 @@ TEST(FSRemove, MountPointInsideTheTreeIsLeftAlone)
         const std::string mountPoint = dir / "tree/sub/mounted";
         ASSERT_EQ(mkdir(mountPoint.c_str(), 0755) | mkdir((dir / "bound").c_str(), 0755), 0);
         const ChildResult child = RunInChild([&] {
-            if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            if (!EnterPrivateMountNamespace() ||
                 (bind ? mount((dir / "bound").c_str(), mountPoint.c_str(), nullptr, MS_BIND, nullptr)
                       : mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=1m")) != 0) {
-                return 50;  // no private mount namespace here
+                return kNoPrivateMounts;
             }
             WriteFile(mountPoint + "/kept", "x");
             return FSRemove(dir / "tree", false) != -3 ? 1 : ReadFile(mountPoint + "/kept") == "x" ? 0 : 2;
         });
-        if (child.status == 50) {
+        if (child.status == kNoPrivateMounts) {
             GTEST_SKIP() << "no private mount namespace here";
         }
         EXPECT_EQ(child.status, 0) << (bind ? "bind mount" : "tmpfs");

@@ -1,5 +1,4 @@
 // Deployment of the package into the private copy: staging, backups, rollback.
-#include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -122,15 +121,15 @@ TEST_F(DeployTest, ReadOnlyHomeIsAPermissionFailure)
     SKIP_UNLESS_ROOT();
     const ChildResult child = RunInChild([&] {
         const char* folder = tarnwell_dir.c_str();
-        if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        if (!EnterPrivateMountNamespace() ||
             mount(folder, folder, nullptr, MS_BIND, nullptr) != 0 ||
             mount(nullptr, folder, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0) {
-            return 50;  // no private mount namespace here
+            return kNoPrivateMounts;
         }
         TestService service;
         return service.PrepareUserEnv() == -1 && service.LastFailure().reason == Reason::Permission ? 0 : 1;
     });
-    if (child.status == 50) {
+    if (child.status == kNoPrivateMounts) {
         GTEST_SKIP() << "no private mount namespace here";
     }
     EXPECT_EQ(child.status, 0);
