@@ -18,30 +18,40 @@
 
 namespace {
 
+// A listening socket at path, or at the abstract name path; -1 when taken.
+int ListenUnix(const std::string& path, bool abstractName)
+{
+    sockaddr_un address{AF_UNIX, {}};
+    const size_t offset = abstractName ? 1 : 0;
+    if (path.size() + 1 > sizeof address.sun_path - offset) {
+        return -1;
+    }
+    std::memcpy(address.sun_path + offset, path.data(), path.size());
+    const socklen_t length = socklen_t(offsetof(sockaddr_un, sun_path) + offset + path.size() + (abstractName ? 0 : 1));
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (bind(fd, reinterpret_cast<sockaddr*>(&address), length) != 0 || listen(fd, 4) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 TEST(PlatformChoiceTest, only_displays_that_answer_are_offered_and_offscreen_ends_the_list)
 {
     ScratchDir runtime;
-    sockaddr_un unixAddress{AF_UNIX, {}};
-    std::strncpy(unixAddress.sun_path, (runtime / "wayland-live").c_str(), sizeof(unixAddress.sun_path) - 1);
-    const int wayland = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    ASSERT_EQ(bind(wayland, reinterpret_cast<sockaddr*>(&unixAddress), sizeof unixAddress) | listen(wayland, 4), 0);
+    const int wayland = ListenUnix(runtime / "wayland-live", false);
+    ASSERT_GE(wayland, 0);
     const LoopbackListener x(6050);  // X display 50 or the first free one after it
     ASSERT_GT(x.Port(), 0);
     const QByteArray liveX = "127.0.0.1:" + QByteArray::number(x.Port() - 6000);
     const QByteArray dir = QByteArray::fromStdString(runtime.path());
     // An X server seen only by its abstract socket, as where /tmp is private
     // to the session: the first display number whose abstract name is free.
-    const int abstractX = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    int abstractNumber = 70;
-    for (sockaddr_un address{AF_UNIX, {}}; abstractNumber < 100; ++abstractNumber) {
-        const std::string name = "/tmp/.X11-unix/X" + std::to_string(abstractNumber);
-        std::memcpy(address.sun_path + 1, name.data(), name.size());
-        const socklen_t length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + name.size());
-        if (bind(abstractX, reinterpret_cast<sockaddr*>(&address), length) == 0 && listen(abstractX, 4) == 0) {
-            break;
-        }
+    int abstractNumber = 70, abstractX = -1;
+    while (abstractNumber < 100 && (abstractX = ListenUnix("/tmp/.X11-unix/X" + std::to_string(abstractNumber), true)) < 0) {
+        ++abstractNumber;
     }
-    ASSERT_LT(abstractNumber, 100);
+    ASSERT_GE(abstractX, 0);
 
     struct Case {
         const char* name;
